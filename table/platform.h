@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+namespace nablo {
+
+class Control;
+
+enum class MessageButtons { OK, YesNo };
+enum class MessageIcon { Information, Question, Error };
+enum class Answer { OK, Yes, No };
+
+// A modal message box. Lines of the text are separated by CR LF. With Yes and No, Yes comes
+// first and is the default.
+struct MessageBox {
+    std::string title;
+    std::string text;
+    MessageButtons buttons = MessageButtons::OK;
+    MessageIcon icon = MessageIcon::Information;
+};
+
+// The services of the machine that the game uses. The game hands over the paths it names
+// ("wav\bet.wav", "cards\d1.jpg"), relative to the working directory and written with
+// backslashes.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Starts a sound and returns at once; a new sound cuts off the one playing. A sound that
+    // cannot be played never reaches the game as an error.
+    virtual void playSound(const std::string& path) = 0;
+
+    // Makes sure the picture at path can be shown; throws RunTimeError naming the file and the
+    // reason when it cannot. Never called for the empty picture.
+    virtual void loadPicture(const std::string& path) = 0;
+
+    // Told after a control has been given a picture (loaded, copied or emptied).
+    virtual void pictureChanged(const Control& control) { (void)control; }
+
+    // Shows a modal box and returns the button pressed.
+    virtual Answer showMessage(const MessageBox& box) = 0;
+
+    // The random source of the card draw: reseed from the clock, then a value 0 <= r < 1.
+    virtual void reseedRandom() = 0;
+    virtual float nextRandom() = 0;
+};
+
+} // namespace nablo
