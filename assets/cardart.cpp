@@ -7,6 +7,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -36,7 +37,7 @@ void paintCard(QSvgRenderer &deck, QPainter &painter, const QString &id, const Q
     const QRectF bounds = deck.transformForElement(id).mapRect(deck.boundsOnElement(id));
     if (bounds.isEmpty())
         throw std::runtime_error("card element " + id.toStdString() + " is empty");
-    QSizeF size = bounds.size().scaled(target.size(), Qt::KeepAspectRatio);
+    const QSizeF size = bounds.size().scaled(target.size(), Qt::KeepAspectRatio);
     QRectF rect(QPointF(), size);
     rect.moveCenter(target.center());
     deck.render(&painter, id, rect);

@@ -1,0 +1,72 @@
+#include "consoleplatform.h"
+
+#include "json.h"
+#include "table/control.h"
+
+#include <ostream>
+
+namespace nablo::console {
+
+namespace {
+
+const char* answerName(Answer answer)
+{
+    switch (answer) {
+    case Answer::Yes: return "Yes";
+    case Answer::No: return "No";
+    case Answer::OK: break;
+    }
+    return "OK";
+}
+
+const char* iconName(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Question: return "question";
+    case MessageIcon::Error: return "error";
+    case MessageIcon::Information: break;
+    }
+    return "information";
+}
+
+} // namespace
+
+void ConsolePlatform::playSound(const std::string& path)
+{
+    out_ << "{\"sound\":" << quoted(path) << "}\n";
+}
+
+void ConsolePlatform::loadPicture(const std::string&) {}
+
+void ConsolePlatform::pictureChanged(const Control& control)
+{
+    out_ << "{\"picture\":{\"control\":" << quoted(control.name())
+         << ",\"file\":" << quoted(control.picture()) << "}}\n";
+}
+
+Answer ConsolePlatform::showMessage(const MessageBox& box)
+{
+    const bool yesNo = box.buttons == MessageButtons::YesNo;
+    Answer answer = yesNo ? Answer::Yes : Answer::OK;
+    if (!answers_.empty()) {
+        const Answer queued = answers_.front();
+        answers_.pop_front();
+        if (yesNo && queued == Answer::No)
+            answer = Answer::No;
+    }
+    out_ << "{\"msgbox\":{\"title\":" << quoted(box.title) << ",\"text\":" << quoted(box.text)
+         << ",\"buttons\":\"" << (yesNo ? "YesNo" : "OK") << "\",\"icon\":\""
+         << iconName(box.icon) << "\"},\"answer\":\"" << answerName(answer) << "\"}\n";
+    return answer;
+}
+
+float ConsolePlatform::nextRandom()
+{
+    if (randoms_.empty())
+        return generator_.nextFloat();
+    const float value = randoms_.front();
+    randoms_.pop_front();
+    return value;
+}
+
+} // namespace nablo::console

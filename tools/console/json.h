@@ -1,0 +1,14 @@
+#pragma once
+
+#include "table/colour.h"
+
+#include <string>
+#include <string_view>
+
+namespace nablo::console {
+
+// A JSON string literal of UTF-8 text.
+std::string quoted(std::string_view text);
+std::string rgbArray(Rgb colour);
+
+} // namespace nablo::console

@@ -1,0 +1,349 @@
+#include "script.h"
+
+#include "consoleplatform.h"
+#include "deck/cards.h"
+#include "deck/draw.h"
+#include "game/bonus.h"
+#include "game/ending.h"
+#include "game/events.h"
+#include "game/place.h"
+#include "game/progress.h"
+#include "game/reset.h"
+#include "game/start.h"
+#include "json.h"
+#include "table/board.h"
+#include "table/errors.h"
+#include "table/form.h"
+#include "wager/betting.h"
+#include "wager/payout.h"
+
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <istream>
+#include <limits>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace nablo::console {
+
+namespace {
+
+struct BadLine {
+    std::string message;
+};
+
+std::vector<std::string> tokens(const std::string& line)
+{
+    std::vector<std::string> result;
+    std::istringstream words(line);
+    for (std::string word; words >> word;)
+        result.push_back(word == "\"\"" ? std::string() : word);
+    return result;
+}
+
+template <typename Int>
+Int integer(const std::string& text, const std::string& what)
+{
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()
+        || value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
+        throw BadLine{what + " must be a whole number from "
+                      + std::to_string(std::numeric_limits<Int>::min()) + " to "
+                      + std::to_string(std::numeric_limits<Int>::max()) + ", not \"" + text
+                      + "\""};
+    return static_cast<Int>(value);
+}
+
+float randomValue(const std::string& text)
+{
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const float single = static_cast<float>(value);
+    if (ec != std::errc() || end != text.data() + text.size() || !(value >= 0) || !(single < 1))
+        throw BadLine{"a random value must be a number 0 <= V < 1, not \"" + text + "\""};
+    return single;
+}
+
+Answer answerValue(const std::string& text)
+{
+    if (text == "Yes")
+        return Answer::Yes;
+    if (text == "No")
+        return Answer::No;
+    if (text == "OK")
+        return Answer::OK;
+    throw BadLine{"an answer is Yes, No or OK, not \"" + text + "\""};
+}
+
+void expectCount(const std::vector<std::string>& words, std::size_t count, const std::string& usage)
+{
+    if (words.size() != count)
+        throw BadLine{"usage: " + usage};
+}
+
+// A form variable by name, with its range: "PLAYED", "HAND(3)", "USED(52)".
+struct Variable {
+    std::int16_t* small = nullptr;
+    std::int32_t* large = nullptr;
+};
+
+Variable variable(Form1& form, const std::string& name)
+{
+    const auto open = name.find('(');
+    if (open == std::string::npos) {
+        if (name == "PAY")
+            return {nullptr, &form.PAY};
+        if (name == "RNDNUM")
+            return {&form.RNDNUM, nullptr};
+        if (name == "TOPCARD")
+            return {&form.TOPCARD, nullptr};
+        if (name == "SECONDDECK")
+            return {&form.SECONDDECK, nullptr};
+        if (name == "PLAYED")
+            return {&form.PLAYED, nullptr};
+        return {};
+    }
+    if (name.back() != ')')
+        return {};
+    const std::string array = name.substr(0, open);
+    const std::string index = name.substr(open + 1, name.size() - open - 2);
+    const int limit = array == "USED" ? 52 : 5;
+    const int k = integer<std::int16_t>(index, "the index of " + array);
+    if (k < 1 || k > limit)
+        throw BadLine{"the index of " + array + " runs from 1 to " + std::to_string(limit)};
+    if (array == "USED")
+        return {&form.USED[k], nullptr};
+    if (array == "HAND")
+        return {&form.HAND[k], nullptr};
+    if (array == "CANPLAY")
+        return {&form.CANPLAY[k], nullptr};
+    return {};
+}
+
+std::string dump(const Form1& form)
+{
+    std::string out = "{\"controls\":{";
+    bool first = true;
+    for (const Control& c : form.controls()) {
+        if (!first)
+            out += ',';
+        first = false;
+        out += quoted(c.name()) + ":{\"caption\":" + quoted(c.caption())
+               + ",\"fore\":" + rgbArray(c.foreColor()) + ",\"back\":"
+               + (c.design().transparent ? std::string("null") : rgbArray(c.backColor()))
+               + ",\"enabled\":" + (c.enabled() ? "true" : "false")
+               + ",\"picture\":" + quoted(c.picture()) + "}";
+    }
+    const auto list = [](const auto& values, std::size_t count) {
+        std::string text = "[";
+        for (std::size_t i = 1; i <= count; ++i)
+            text += (i > 1 ? "," : "") + std::to_string(values[i]);
+        return text + "]";
+    };
+    out += "},\"vars\":{\"USED\":" + list(form.USED, 52) + ",\"HAND\":" + list(form.HAND, 5)
+           + ",\"CANPLAY\":" + list(form.CANPLAY, 5) + ",\"PAY\":" + std::to_string(form.PAY)
+           + ",\"RNDNUM\":" + std::to_string(form.RNDNUM) + ",\"TOPCARD\":"
+           + std::to_string(form.TOPCARD) + ",\"SECONDDECK\":" + std::to_string(form.SECONDDECK)
+           + ",\"PLAYED\":" + std::to_string(form.PLAYED) + "}}";
+    return out;
+}
+
+class Interpreter {
+public:
+    Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_) {}
+
+    // Checks a whole line and returns what it does, so that a bad line applies nothing.
+    std::function<void()> parse(const std::string& line);
+
+private:
+    std::function<void()> parseCall(const std::vector<std::string>& words);
+    Control& control(const std::string& name)
+    {
+        Control* c = form_.find(name);
+        if (!c)
+            throw BadLine{"no control named \"" + name + "\""};
+        return *c;
+    }
+    void result(const std::string& json) { out_ << "{\"result\":" << json << "}\n"; }
+
+    std::ostream& out_;
+    ConsolePlatform platform_;
+    Form1 form_;
+};
+
+std::function<void()> Interpreter::parse(const std::string& line)
+{
+    const std::vector<std::string> words = tokens(line);
+    const std::string& command = words[0];
+    if (command == "seed") {
+        expectCount(words, 2, "seed N");
+        const auto seed = integer<std::int64_t>(words[1], "the seed");
+        return [this, seed] { platform_.seed(static_cast<std::uint64_t>(seed)); };
+    }
+    if (command == "rnd" || command == "answer") {
+        if (words.size() < 2)
+            throw BadLine{"usage: " + command + " VALUE..."};
+        std::vector<float> values;
+        std::vector<Answer> answers;
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            if (command == "rnd")
+                values.push_back(randomValue(words[i]));
+            else
+                answers.push_back(answerValue(words[i]));
+        }
+        return [this, values, answers] {
+            for (float v : values)
+                platform_.queueRandom(v);
+            for (Answer a : answers)
+                platform_.queueAnswer(a);
+        };
+    }
+    if (command == "click") {
+        expectCount(words, 2, "click NAME");
+        const std::string name = words[1];
+        if (!clickHandler(name))
+            throw BadLine{"\"" + name + "\" is not a control that takes clicks"};
+        return [this, name] { click(form_, name); };
+    }
+    if (command == "set") {
+        if (words.size() < 3)
+            throw BadLine{"usage: set NAME VALUE"};
+        if (Control* c = form_.find(words[1])) {
+            // The caption is the rest of the line after the name.
+            const auto start = line.find(words[1]) + words[1].size();
+            const auto valueStart = line.find_first_not_of(" \t", start);
+            const auto valueEnd = line.find_last_not_of(" \t\r");
+            std::string caption = line.substr(valueStart, valueEnd - valueStart + 1);
+            if (caption == "\"\"")
+                caption.clear();
+            return [c, caption] { c->setCaption(caption); };
+        }
+        expectCount(words, 3, "set NAME VALUE");
+        const Variable v = variable(form_, words[1]);
+        if (v.small) {
+            const auto value = integer<std::int16_t>(words[2], words[1]);
+            return [v, value] { *v.small = value; };
+        }
+        if (v.large) {
+            const auto value = integer<std::int32_t>(words[2], words[1]);
+            return [v, value] { *v.large = value; };
+        }
+        throw BadLine{"no control or form variable named \"" + words[1] + "\""};
+    }
+    if (command == "call")
+        return parseCall(words);
+    if (command == "dump") {
+        expectCount(words, 1, "dump");
+        return [this] { out_ << dump(form_) << '\n'; };
+    }
+    throw BadLine{"unknown command \"" + command + "\""};
+}
+
+std::function<void()> Interpreter::parseCall(const std::vector<std::string>& words)
+{
+    if (words.size() < 2)
+        throw BadLine{"usage: call PROCEDURE ARGUMENTS"};
+    const std::string& name = words[1];
+    using Procedure = void (*)(Form1&);
+    static const std::vector<std::pair<std::string, Procedure>> plain{
+        {"Form_Load", Form_Load},         {"INITGAME", INITGAME},
+        {"B_CHECK", B_CHECK},             {"BET_Click", BET_Click},
+        {"RepertBet_Click", RepertBet_Click}, {"START_Click", START_Click},
+        {"PAYOUT", PAYOUT},               {"L_CHECK", L_CHECK},
+        {"CARD1_Click", CARD1_Click},     {"CARD2_Click", CARD2_Click},
+        {"CARD3_Click", CARD3_Click},     {"CARD4_Click", CARD4_Click},
+        {"CARD5_Click", CARD5_Click},
+    };
+    for (const auto& [procedure, function] : plain) {
+        if (procedure == name) {
+            expectCount(words, 2, "call " + name);
+            return [this, function] { function(form_); };
+        }
+    }
+    if (name == "S_CHECK") {
+        expectCount(words, 2, "call S_CHECK");
+        return [this] { result(std::to_string(S_CHECK(form_))); };
+    }
+    if (name == "CA") {
+        expectCount(words, 3, "call CA CODE");
+        const auto code = integer<std::int16_t>(words[2], "the card code");
+        return [this, code] { result(quoted(CA(code))); };
+    }
+    if (name == "D_CHECK") {
+        expectCount(words, 3, "call D_CHECK CODE");
+        const auto code = integer<std::int16_t>(words[2], "the card code");
+        return [this, code] { result(std::to_string(D_CHECK(form_, code))); };
+    }
+    if (name == "Color_Change") {
+        if (words.size() != 3 && words.size() != 4)
+            throw BadLine{"usage: call Color_Change CODE WORD"};
+        const auto code = integer<std::int16_t>(words[2], "the card code");
+        const std::string word = words.size() == 4 ? words[3] : std::string();
+        return [this, code, word] { Color_Change(form_, code, word); };
+    }
+    if (name == "CardChange") {
+        expectCount(words, 3, "call CardChange BUTTON");
+        Control& button = control(words[2]);
+        return [this, &button] { CardChange(form_, button); };
+    }
+    if (name == "Card_Click") {
+        if (words.size() != 3 && words.size() != 4)
+            throw BadLine{"usage: call Card_Click SLOT [BUTTON]"};
+        const auto slot = integer<std::int16_t>(words[2], "the slot");
+        const std::string buttonName =
+            words.size() == 4 ? words[3]
+                              : "CARD" + std::to_string(slot >= 1 && slot <= 5 ? slot : 1);
+        Control& button = control(buttonName);
+        return [this, slot, &button] { Card_Click(form_, slot, button); };
+    }
+    throw BadLine{"unknown procedure \"" + name + "\""};
+}
+
+} // namespace
+
+int runScript(std::istream& script, std::ostream& out, std::ostream& err)
+{
+    Interpreter interpreter(out);
+    int lineNumber = 0;
+    const auto run = [&](const std::function<void()>& action) {
+        try {
+            action();
+        } catch (const ProgramEnd&) {
+            out << "{\"end\":true}\n";
+            return 0;
+        } catch (const RunTimeError& e) {
+            out << "{\"error\":" << quoted(e.what()) << "}\n";
+            return 1;
+        }
+        return -1;
+    };
+
+    // The program starts: the window with its design values, then its load event.
+    if (const int status = run(interpreter.parse("call Form_Load")); status >= 0)
+        return status;
+
+    for (std::string line; std::getline(script, line);) {
+        ++lineNumber;
+        if (const auto hash = line.find('#'); hash != std::string::npos)
+            line.erase(hash);
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
+        std::function<void()> action;
+        try {
+            action = interpreter.parse(line);
+        } catch (const BadLine& bad) {
+            out.flush();
+            err << "nablo-console: line " << lineNumber << ": " << bad.message << '\n';
+            return 2;
+        }
+        if (const int status = run(action); status >= 0)
+            return status;
+    }
+    return 0;
+}
+
+} // namespace nablo::console
