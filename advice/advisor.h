@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace nablo {
+
+class Form1;
+
+// Estimates, for every playable slot, the pay of the rest of the game if that card is placed now:
+// Monte Carlo continuations of the very same game procedures on copies of the table, drawn with
+// the game's own draw from the cards still undrawn in the pass, played on by the heuristic.
+class Advisor {
+public:
+    struct Advice {
+        int slot = 0;                  // the slot to place, 0 when none is playable
+        std::array<double, 6> expected{}; // by slot 1..5; NaN for a blocked slot
+        int rollouts = 0;              // continuations played for each slot
+    };
+
+    explicit Advisor(int rollouts = 64) : rollouts_(rollouts) {}
+
+    // Deterministic for a given table and seed. Slots share their continuations' random
+    // streams, so their estimates differ by the choice, not by luck.
+    Advice advise(const Form1& form, std::uint64_t seed) const;
+
+private:
+    int rollouts_;
+};
+
+} // namespace nablo

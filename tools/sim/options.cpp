@@ -1,0 +1,114 @@
+#include "options.h"
+
+#include <charconv>
+
+namespace nablo::sim {
+
+const char* const usage =
+    "usage: nablo-sim [OPTIONS]\n"
+    "Plays complete games headless on the game's own procedures and reports what they pay.\n"
+    "\n"
+    "  --games N        games to play (default 100000)\n"
+    "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
+    "  --betx10         stake ten units with one BETx10 click instead\n"
+    "  --strategy S     first, random, heuristic or advisor (default first)\n"
+    "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
+    "  --threads T      worker threads (default: every core)\n"
+    "  --seed N         seed of the run; the same seed and threads give the same report\n"
+    "  --check          check the table's invariants after every click\n"
+    "  --json           print the report as one JSON object\n"
+    "  --help           show this help\n";
+
+namespace {
+
+template <typename Int>
+bool number(const std::string& text, Int low, Int high, Int& value)
+{
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
+}
+
+} // namespace
+
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
+{
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const auto value = [&]() -> const std::string* {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--check") {
+            options.check = true;
+        } else if (arg == "--betx10") {
+            options.stake.allAtOnce = true;
+            options.stake.units = 10;
+        } else if (arg == "--games") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            if (!number<long long>(*v, 1, 1'000'000'000'000LL, options.games)) {
+                error = "--games takes a whole number from 1, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--stake") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            if (!number(*v, 1, 10, options.stake.units)) {
+                error = "--stake takes a whole number of units from 1 to 10, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--strategy") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            const auto strategy = strategyNamed(*v);
+            if (!strategy) {
+                error = "--strategy is first, random, heuristic or advisor, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+            options.strategy = *strategy;
+        } else if (arg == "--rollouts") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            if (!number(*v, 1, 100000, options.rollouts)) {
+                error = "--rollouts takes a whole number from 1 to 100000, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--threads") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            if (!number(*v, 1, 1024, options.threads)) {
+                error = "--threads takes a whole number from 1 to 1024, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+        } else if (arg == "--seed") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            if (!number<std::uint64_t>(*v, 0, UINT64_MAX, options.seed)) {
+                error = "--seed takes a whole number from 0, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+        } else {
+            error = "unknown option \"" + arg + "\"";
+            return std::nullopt;
+        }
+    }
+    if (options.stake.allAtOnce)
+        options.stake.units = 10;
+    return options;
+}
+
+} // namespace nablo::sim

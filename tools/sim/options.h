@@ -1,0 +1,29 @@
+#pragma once
+
+#include "advice/autoplay.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nablo::sim {
+
+struct Options {
+    long long games = 100000;
+    Stake stake;
+    Strategy strategy = Strategy::First;
+    int threads = 0; // 0: every core
+    std::uint64_t seed = 1;
+    int rollouts = 64; // advisor continuations per playable slot
+    bool json = false;
+    bool check = false; // check the table's invariants after every event
+    bool help = false;
+};
+
+// Parses the command line; on a bad option returns nothing and sets error.
+std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const usage;
+
+} // namespace nablo::sim

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "options.h"
+
+#include <array>
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace nablo::sim {
+
+// Pay tiers by the cards placed in a game.
+inline constexpr std::array<const char*, 9> tierNames{
+    "0-9",   "10-13", "14-17", "18-21", "22-24", "25-26", "27-51", "52-103", "104"};
+int tierOf(int cardsPlaced);
+
+struct Tally {
+    long long games = 0;
+    double paid = 0;         // credits paid over all games
+    double paidSquares = 0;  // sum of the squares of each game's pay
+    std::array<long long, 9> tiers{};
+    std::array<long long, 5> hits{};
+    long long firstPassDone = 0; // 52 or more cards
+    long long allCards = 0;      // 104 cards
+    std::vector<std::string> violations;
+
+    void add(const Tally& other);
+};
+
+// Plays the games on worker threads; games done so far are counted in progress.
+Tally simulate(const Options& options, std::atomic<long long>& progress);
+
+} // namespace nablo::sim
