@@ -1,0 +1,113 @@
+#include "advice/advisor.h"
+#include "advice/autoplay.h"
+#include "advice/headless.h"
+#include "deck/cards.h"
+#include "game/events.h"
+#include "game/bonus.h"
+#include "game/place.h"
+#include "game/reset.h"
+#include "table/form.h"
+#include "table/numbers.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace nablo;
+
+// Complete games, each staked with "BETx10" and played with the first playable slot.
+void completeGames(benchmark::State& state)
+{
+    HeadlessPlatform platform(1);
+    Form1 form(platform);
+    platform.watch(form);
+    Form_Load(form);
+    for (auto _ : state) {
+        if (readNumber(form.COINS()) < 100) {
+            form.COINS().setCaption("1000000000");
+            INITGAME(form);
+        }
+        benchmark::DoNotOptimize(playGame(form, platform, Stake{10, true}, Strategy::First));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(completeGames);
+
+// A table one placement before the last draw of a pass, whose one undrawn card is one of the
+// rarest (a share of 1 %): the most expensive click of the game.
+Form1 lastDrawTable(Platform& platform)
+{
+    Form1 form(platform);
+    Form_Load(form);
+    for (int code = 1; code <= 52; ++code)
+        form.USED[code] = code == 51 ? 0 : -1;
+    const std::int16_t hand[] = {0, 1, 2, 3, 14, 27};
+    for (int k = 1; k <= 5; ++k) {
+        form.HAND[k] = hand[k];
+        form.CARD(k).setEnabled(true);
+        form.CARD(k).setPicture(CA(hand[k]));
+        form.CANPLAY[k] = -1;
+    }
+    form.TOPCARD = 5;
+    form.PLAYED = 46;
+    form.TEN().setCaption("46");
+    return form;
+}
+
+void lastDrawOfAPass(benchmark::State& state)
+{
+    HeadlessPlatform platform(2);
+    const Form1 table = lastDrawTable(platform);
+    Form1 form = table;
+    for (auto _ : state) {
+        state.PauseTiming();
+        form = table;
+        state.ResumeTiming();
+        Card_Click(form, 1, form.CARD(1));
+    }
+}
+BENCHMARK(lastDrawOfAPass);
+
+void bonusCheck(benchmark::State& state)
+{
+    HeadlessPlatform platform(3);
+    Form1 form(platform);
+    Form_Load(form);
+    const std::int16_t hands[][5] = {
+        {1, 14, 27, 40, 5}, {2, 5, 9, 11, 13}, {13, 26, 39, 52, 7}, {3, 16, 29, 42, 8}};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        for (int k = 0; k < 5; ++k)
+            form.HAND[k + 1] = hands[i & 3][k];
+        B_CHECK(form);
+        ++i;
+    }
+}
+BENCHMARK(bonusCheck);
+
+// One decision of the advisor on a table of a game in play with three playable slots.
+void advisorDecision(benchmark::State& state)
+{
+    HeadlessPlatform platform(4);
+    Form1 form(platform);
+    platform.watch(form);
+    Form_Load(form);
+    form.COINS().setCaption("1000000");
+    INITGAME(form);
+    click(form, "RepertBet");
+    while (form.TOPCARD == 0 || playableSlots(form).size() < 3) {
+        const int slot = heuristicChoice(form);
+        Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
+        if (!form.CARD(1).enabled())
+            click(form, "RepertBet");
+    }
+    const Advisor advisor(static_cast<int>(state.range(0)));
+    std::uint64_t seed = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(advisor.advise(form, ++seed));
+}
+BENCHMARK(advisorDecision)->Arg(64)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
