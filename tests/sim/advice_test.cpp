@@ -1,0 +1,139 @@
+#include "advice/advisor.h"
+#include "advice/autoplay.h"
+#include "deck/cards.h"
+#include "game/events.h"
+#include "game/place.h"
+#include "game/reset.h"
+#include "table/form.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace nablo {
+namespace {
+
+// A table in play whose slots, pile and deck are laid out by hand.
+struct HandMadeTable {
+    HeadlessPlatform platform{5};
+    Form1 form{platform};
+
+    HandMadeTable(std::initializer_list<std::int16_t> slots, std::int16_t pile, int played,
+                  std::initializer_list<std::int16_t> undrawn)
+    {
+        platform.watch(form);
+        Form_Load(form);
+        form.COINS().setCaption("100");
+        click(form, "RepertBet");
+        form.USED.fill(-1);
+        form.USED[0] = 0;
+        for (std::int16_t code : undrawn)
+            form.USED[code] = 0;
+        int k = 1;
+        for (std::int16_t code : slots) {
+            form.HAND[k] = code;
+            form.CARD(k).setPicture(CA(code));
+            ++k;
+        }
+        form.TOPCARD = pile;
+        form.PLAYED = static_cast<std::int16_t>(played);
+        form.TEN().setCaption(std::to_string(played));
+        for (int s = 1; s <= 5; ++s)
+            form.CANPLAY[s] = D_CHECK(form, form.HAND[s]);
+    }
+};
+
+TEST(Advisor, KeepsTheFourCardFlushWhoseFifthCardIsSureToCome)
+{
+    // Four hearts and the five of clubs, the five of hearts on the pile; the one card left to
+    // draw is the jack of hearts. Placing the club brings it into the slots beside the four
+    // hearts: a flush. Placing a heart breaks the flush for good.
+    HandMadeTable t({28, 30, 33, 35, 44}, 31, 46, {37});
+    const Advisor::Advice advice = Advisor(16).advise(t.form, 1);
+    EXPECT_EQ(advice.slot, 5);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_LT(advice.expected[static_cast<std::size_t>(k)], advice.expected[5]) << k;
+    EXPECT_DOUBLE_EQ(advice.expected[5] - advice.expected[1], 50) << "a flush at ten units";
+}
+
+TEST(Advisor, PlacesTheCardThatKeepsThePassGoing)
+{
+    // Twelve cards placed, two short of the next tier. The pile is the two of spades. Slot 1,
+    // the two of hearts, matches by rank, and after it the three hearts in slots 2..4 follow
+    // for sure; slot 5, the queen of spades, leaves nothing in the slots that matches it.
+    HandMadeTable t({28, 33, 35, 37, 25}, 15, 12,
+                    {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 16, 17, 18, 19, 20,
+                     21, 22, 23, 24, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
+    ASSERT_EQ(t.form.CANPLAY[1], -1);
+    ASSERT_EQ(t.form.CANPLAY[5], -1);
+    EXPECT_EQ(Advisor(64).advise(t.form, 3).slot, 1);
+}
+
+TEST(Advisor, NeverAdvisesABlockedSlotAndIsDeterministic)
+{
+    HeadlessPlatform platform(11);
+    Form1 form(platform);
+    platform.watch(form);
+    Form_Load(form);
+    form.COINS().setCaption("1000000");
+    INITGAME(form);
+    const Advisor advisor(8);
+    int decisions = 0;
+    for (int game = 0; game < 60; ++game) {
+        click(form, "RepertBet");
+        const int ended = platform.gamesEnded;
+        while (platform.gamesEnded == ended) {
+            const Advisor::Advice advice = advisor.advise(form, static_cast<std::uint64_t>(decisions));
+            ASSERT_GE(advice.slot, 1);
+            ASSERT_EQ(form.CANPLAY[advice.slot], -1);
+            ASSERT_NE(form.HAND[advice.slot], 0);
+            for (int k = 1; k <= 5; ++k) {
+                const bool playable = form.CANPLAY[k] == -1 && form.HAND[k] != 0;
+                if (!playable) {
+                    EXPECT_TRUE(std::isnan(advice.expected[static_cast<std::size_t>(k)]));
+                }
+            }
+            const Advisor::Advice again = advisor.advise(form, static_cast<std::uint64_t>(decisions));
+            EXPECT_EQ(again.slot, advice.slot);
+            ++decisions;
+            Card_Click(form, static_cast<std::int16_t>(advice.slot), form.CARD(advice.slot));
+        }
+    }
+    EXPECT_GT(decisions, 100);
+}
+
+TEST(Strategies, EveryStrategyPlacesOnlyPlayableCards)
+{
+    for (Strategy strategy : {Strategy::First, Strategy::Random, Strategy::Heuristic}) {
+        HeadlessPlatform platform(21);
+        Form1 form(platform);
+        platform.watch(form);
+        Form_Load(form);
+        form.COINS().setCaption("1000000");
+        INITGAME(form);
+        for (int game = 0; game < 200; ++game) {
+            const GameOutcome outcome = playGame(form, platform, Stake{3, false}, strategy, nullptr,
+                                                 [](Form1& f) {
+                                                     for (int k = 1; k <= 5; ++k)
+                                                         ASSERT_TRUE(f.CANPLAY[k] == -1 || f.CANPLAY[k] == 0);
+                                                 });
+            EXPECT_GE(outcome.cardsPlaced, 1);
+        }
+        EXPECT_EQ(platform.gamesEnded, 200) << strategyName(strategy);
+    }
+}
+
+TEST(Strategies, TheHeuristicAvoidsACardNothingFollows)
+{
+    // Pile: the ace of diamonds. Slot 1, the ace of clubs, matches it but nothing else in the
+    // slots matches the ace of clubs; slot 2, the two of diamonds, is followed by the two of
+    // spades in slot 3.
+    HandMadeTable t({40, 2, 15, 30, 33}, 1, 20, {5, 6, 7});
+    ASSERT_EQ(t.form.CANPLAY[1], -1);
+    ASSERT_EQ(t.form.CANPLAY[2], -1);
+    EXPECT_EQ(firstPlayable(t.form), 1);
+    EXPECT_EQ(heuristicChoice(t.form), 2);
+}
+
+} // namespace
+} // namespace nablo
