@@ -1,0 +1,15 @@
+#include "app/dialogstyle.h"
+
+#include <QDialogButtonBox>
+
+namespace nablo {
+
+int DialogStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const
+{
+    if (hint == SH_DialogButtonLayout)
+        return QDialogButtonBox::WinLayout;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+} // namespace nablo

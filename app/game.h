@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/qtplatform.h"
+#include "app/tableview.h"
+#include "table/form.h"
+
+#include <optional>
+
+namespace nablo {
+
+// The game as the program runs it: the Qt services, the window model and its view, wired so
+// that message boxes open over the window and over an up-to-date table.
+class Game {
+public:
+    Game();
+
+    QtPlatform& platform() { return platform_; }
+    Form1& form() { return form_; }
+    TableView& view() { return view_; }
+
+    // Runs the window's load event. Returns the exit status when the game stopped in it.
+    std::optional<int> load();
+
+private:
+    QtPlatform platform_;
+    Form1 form_;
+    TableView view_;
+};
+
+} // namespace nablo

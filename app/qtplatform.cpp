@@ -1,0 +1,96 @@
+#include "app/qtplatform.h"
+
+#include "app/gamepath.h"
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace nablo {
+
+namespace {
+void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Error:
+        break;
+    }
+    return QMessageBox::Critical;
+}
+} // namespace
+
+QtPlatform::QtPlatform()
+{
+    // A machine without sound is normal for this game; Qt's multimedia would report it on
+    // every start.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+}
+
+QtPlatform::~QtPlatform() = default;
+
+bool QtPlatform::hasSoundDevice()
+{
+    if (!soundDeviceChecked_) {
+        soundDeviceChecked_ = true;
+        // Looking for devices connects to the sound server, and the failure to connect is
+        // printed as an uncategorised warning; nothing else is printed meanwhile.
+        const QtMessageHandler previous = qInstallMessageHandler(discardMessage);
+        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+        qInstallMessageHandler(previous);
+        // Without a device a sound effect never finishes playing, so none is made at all.
+        if (!device.isNull())
+            sound_ = std::make_unique<QSoundEffect>(device);
+    }
+    return sound_ != nullptr;
+}
+
+void QtPlatform::playSound(const std::string& path)
+{
+    const QFileInfo file(localFilePath(path));
+    if (!file.isFile()) {
+        QApplication::beep();
+        return;
+    }
+    if (!hasSoundDevice())
+        return;
+    const QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
+    sound_->stop();
+    if (sound_->source() != source)
+        sound_->setSource(source);
+    sound_->play();
+}
+
+void QtPlatform::loadPicture(const std::string& path) { pictures_.load(path); }
+
+Answer QtPlatform::showMessage(const MessageBox& box)
+{
+    if (beforeMessage_)
+        beforeMessage_();
+
+    QString text = QString::fromStdString(box.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const bool yesNo = box.buttons == MessageButtons::YesNo;
+    QMessageBox dialog(toQt(box.icon), QString::fromStdString(box.title), text,
+                       yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                       dialogParent_);
+    // Closing a question box answers No.
+    dialog.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    dialog.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+    const int result = dialog.exec();
+    if (!yesNo)
+        return Answer::OK;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace nablo

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace nablo {
+
+class Form1;
+class PictureCache;
+
+// The game's window: one widget per control of the form, stacked and placed as the design
+// gives them. A click runs the control's handler in the core; afterwards every widget whose
+// control changed is brought up to date. No rule of the game lives here.
+class TableView : public QWidget {
+    Q_OBJECT
+public:
+    TableView(Form1& form, PictureCache& pictures, QWidget* parent = nullptr);
+
+    // Runs one event of the game (a click, the window's load) and then shows what it changed.
+    // The end of the program and a run-time error stop the game: an error is shown in a box
+    // first; then finished() reports the exit status and no further event runs.
+    void runEvent(const std::function<void()>& event);
+
+    // A click on the control of that name, as the user makes it.
+    void clickControl(std::string_view name);
+
+    // Copies every control that changed since the last time onto its widget.
+    void sync();
+
+    // The widget of the control of that name, or nullptr.
+    QWidget* widget(std::string_view name) const;
+
+    // The exit status once the game has stopped.
+    std::optional<int> exitStatus() const { return exitStatus_; }
+
+signals:
+    void finished(int status);
+
+private:
+    void apply(std::size_t index);
+
+    Form1& form_;
+    PictureCache& pictures_;
+    std::vector<QWidget*> widgets_;
+    std::vector<std::uint32_t> shownRevisions_;
+    std::optional<int> exitStatus_;
+    bool running_ = false;
+};
+
+} // namespace nablo

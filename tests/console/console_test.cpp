@@ -1,0 +1,224 @@
+// Runs the scenario scripts of this folder through the script console and compares what they print
+// with the expected output beside them; checks the exit status of the console.
+//
+// A new scenario is a NAME.nablo script with its expected output NAME.jsonl, made by running
+//   nablo-console NAME.nablo > NAME.jsonl
+// and then reading every line of it against the game rules before keeping it.
+
+#include "script.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Table rows print as their names in test listings.
+template <typename Row>
+    requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+namespace fs = std::filesystem;
+
+const fs::path scenarioDir = NABLO_SCENARIO_DIR;
+
+struct Output {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Output run(const std::string& script)
+{
+    std::istringstream in(script);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = nablo::console::runScript(in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        result.push_back(line);
+    return result;
+}
+
+// The part of two long lines around their first difference.
+std::string around(const std::string& line, std::size_t column)
+{
+    const std::size_t start = column > 60 ? column - 60 : 0;
+    return (start > 0 ? "..." : "") + line.substr(start, 160)
+           + (start + 160 < line.size() ? "..." : "");
+}
+
+// Empty when the lines are the same, else where and how they first differ.
+std::string firstDifference(const std::vector<std::string>& expected,
+                            const std::vector<std::string>& actual)
+{
+    const std::size_t common = std::min(expected.size(), actual.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (expected[i] == actual[i])
+            continue;
+        const auto [e, a] = std::mismatch(expected[i].begin(), expected[i].end(), actual[i].begin(),
+                                          actual[i].end());
+        const std::size_t column = static_cast<std::size_t>(e - expected[i].begin());
+        return "line " + std::to_string(i + 1) + ", column " + std::to_string(column + 1)
+               + "\n  expected: " + around(expected[i], column)
+               + "\n  actual:   " + around(actual[i], column);
+    }
+    if (expected.size() != actual.size())
+        return "expected " + std::to_string(expected.size()) + " lines, got "
+               + std::to_string(actual.size()) + "; first extra line "
+               + std::to_string(common + 1) + ": "
+               + around(expected.size() > common ? expected[common] : actual[common], 0);
+    return "";
+}
+
+std::vector<std::string> scenarioNames()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(scenarioDir)) {
+        if (entry.path().extension() == ".nablo")
+            names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// --- Golden scenarios --------------------------------------------------------------------------
+
+class Scenario : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Scenario, PrintsTheExpectedLines)
+{
+    const fs::path script = scenarioDir / (GetParam() + ".nablo");
+    const fs::path expectedFile = scenarioDir / (GetParam() + ".jsonl");
+    ASSERT_TRUE(fs::exists(expectedFile)) << expectedFile << " is missing";
+
+    const Output result = run(readFile(script));
+
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const std::string difference =
+        firstDifference(lines(readFile(expectedFile)), lines(result.out));
+    EXPECT_EQ(difference, "") << GetParam() << ".jsonl";
+}
+
+INSTANTIATE_TEST_SUITE_P(Console, Scenario, ::testing::ValuesIn(scenarioNames()),
+                         [](const auto& info) { return info.param; });
+
+TEST(Console, EveryExpectedOutputHasItsScript)
+{
+    for (const auto& entry : fs::directory_iterator(scenarioDir)) {
+        if (entry.path().extension() == ".jsonl") {
+            EXPECT_TRUE(fs::exists(fs::path(entry.path()).replace_extension(".nablo")))
+                << entry.path();
+        }
+    }
+}
+
+// --- Exit status -------------------------------------------------------------------------------
+
+// What the program start prints: the load event empties the pile and the slots.
+const std::string startLines = "{\"picture\":{\"control\":\"Image1\",\"file\":\"\"}}\n"
+                               "{\"picture\":{\"control\":\"CARD1\",\"file\":\"\"}}\n"
+                               "{\"picture\":{\"control\":\"CARD2\",\"file\":\"\"}}\n"
+                               "{\"picture\":{\"control\":\"CARD3\",\"file\":\"\"}}\n"
+                               "{\"picture\":{\"control\":\"CARD4\",\"file\":\"\"}}\n"
+                               "{\"picture\":{\"control\":\"CARD5\",\"file\":\"\"}}\n";
+
+TEST(Status, ZeroWhenTheScriptRunsOut)
+{
+    const Output result = run("# a comment\n\n   \nclick BET   # one unit\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, startLines + "{\"sound\":\"wav\\\\bet.wav\"}\n");
+    EXPECT_EQ(result.err, "");
+}
+
+struct ErrorRow {
+    const char* name;
+    const char* script;
+};
+
+class RunTimeErrorStatus : public ::testing::TestWithParam<ErrorRow> {};
+
+TEST_P(RunTimeErrorStatus, IsOneAfterTheErrorLineAndNothingRunsAfter)
+{
+    const Output result = run(GetParam().script);
+    EXPECT_EQ(result.status, 1);
+    const std::vector<std::string> out = lines(result.out);
+    ASSERT_FALSE(out.empty());
+    EXPECT_EQ(out.back().rfind("{\"error\":\"", 0), 0u) << out.back();
+    EXPECT_EQ(std::count_if(out.begin(), out.end(),
+                            [](const std::string& l) { return l.find("\"controls\"") != l.npos; }),
+              0)
+        << "the dump after the error ran";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Status, RunTimeErrorStatus,
+    ::testing::Values(ErrorRow{"CreditsThatAreNotANumber", "set COINS abc\nclick BET\ndump\n"},
+                      ErrorRow{"PayoutBeyond32Bits",
+                               "set BPAY1 3000000000\nset HIT1 1\ncall PAYOUT\ndump\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadLineRow {
+    const char* name;
+    const char* before; // lines that run before the bad one
+    const char* bad;
+    int lineNumber;
+};
+
+class BadLine : public ::testing::TestWithParam<BadLineRow> {};
+
+TEST_P(BadLine, IsTwoNamesTheLineAndAppliesNothing)
+{
+    const BadLineRow& row = GetParam();
+    const Output good = run(row.before);
+    const Output result = run(std::string(row.before) + row.bad + "\nclick BET\ndump\n");
+
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("line " + std::to_string(row.lineNumber)), std::string::npos)
+        << result.err;
+    // Nothing of the bad line, and nothing after it, reaches the output.
+    EXPECT_EQ(result.out, good.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Status, BadLine,
+    ::testing::Values(
+        BadLineRow{"RandomValueNotANumber", "rnd 0.5\n", "rnd 0.5 abc", 2},
+        BadLineRow{"RandomValueOfOne", "", "rnd 0.2 1.0", 1},
+        BadLineRow{"UnknownAnswer", "click BET\n# comment\n", "answer Yes Maybe", 3},
+        BadLineRow{"ClickOnALabel", "", "click COINS", 1},
+        BadLineRow{"ClickWithAnExtraWord", "click BET\n", "click BET twice", 2},
+        BadLineRow{"SetUnknownName", "", "set NOSUCH 3", 1},
+        BadLineRow{"SetBeyond16Bits", "", "set PLAYED 40000", 1},
+        BadLineRow{"SetIndexOutOfRange", "", "set HAND(6) 1", 1},
+        BadLineRow{"CallUnknownProcedure", "", "call NOPE", 1},
+        BadLineRow{"CallWithoutItsArgument", "", "call CA", 1},
+        BadLineRow{"CallWithAnExtraArgument", "set TOPCARD 5\n", "call D_CHECK 18 19", 2},
+        BadLineRow{"UnknownCommand", "", "deal 5", 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
