@@ -258,10 +258,11 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
         {"CARD3_Click", CARD3_Click},     {"CARD4_Click", CARD4_Click},
         {"CARD5_Click", CARD5_Click},
     };
-    for (const auto& [procedure, function] : plain) {
-        if (procedure == name) {
+    for (const auto& entry : plain) {
+        if (entry.first == name) {
             expectCount(words, 2, "call " + name);
-            return [this, function] { function(form_); };
+            const Procedure procedure = entry.second;
+            return [this, procedure] { procedure(form_); };
         }
     }
     if (name == "S_CHECK") {
