@@ -6,7 +6,6 @@
 
 int main(int argc, char** argv)
 {
-    std::ios::sync_with_stdio(false);
     if (argc > 2 || (argc == 2 && (std::string_view(argv[1]) == "--help"))) {
         std::cerr << "usage: nablo-console [SCRIPT]\n"
                      "Runs a script of clicks and procedure calls on the game and prints what "
