@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QSvgRenderer>
 
 #include <array>
@@ -43,6 +44,30 @@ void paintCard(QSvgRenderer &deck, QPainter &painter, const QString &id, const Q
     deck.render(&painter, id, rect);
 }
 
+const int iconSide = 256;
+const std::array<int, 5> smallerIconSides{16, 32, 48, 64, 128};
+
+// Three aces fanned about a point below the cards' lower edge, on an iconSide square.
+void paintIcon(QSvgRenderer &deck, QPainter &painter)
+{
+    const QRectF card(-52, -214, 104, 160);
+    const std::array<std::pair<const char *, qreal>, 3> fan{{
+        {"heart_1", -20}, {"diamond_1", 0}, {"spade_1", 20}}};
+    for (const auto &[id, angle] : fan) {
+        painter.save();
+        painter.translate(iconSide / 2.0, 252);
+        painter.rotate(angle);
+        paintCard(deck, painter, id, card);
+        painter.restore();
+    }
+}
+
+void saveImage(const QImage &image, const QString &path)
+{
+    if (!image.save(path, "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
 } // namespace
 
 void writeCardFaces(QSvgRenderer &deck, const QString &dir)
@@ -67,27 +92,32 @@ void writeCardFaces(QSvgRenderer &deck, const QString &dir)
     }
 }
 
-void writeIcon(QSvgRenderer &deck, const QString &path)
+void writeIcons(QSvgRenderer &deck, const QString &dir)
 {
-    const int side = 256;
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    QImage image(iconSide, iconSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-
-    // Three aces fanned about a point below the cards' lower edge.
-    const QRectF card(-52, -214, 104, 160);
-    const std::array<std::pair<const char *, qreal>, 3> fan{{
-        {"heart_1", -20}, {"diamond_1", 0}, {"spade_1", 20}}};
-    for (const auto &[id, angle] : fan) {
-        painter.save();
-        painter.translate(side / 2.0, 252);
-        painter.rotate(angle);
-        paintCard(deck, painter, id, card);
-        painter.restore();
-    }
+    paintIcon(deck, painter);
     painter.end();
+    saveImage(image, QDir(dir).filePath("nablo.png"));
 
-    if (!image.save(path, "PNG"))
-        throw std::runtime_error("cannot write " + path.toStdString());
+    // Averaging the large picture keeps the small ones smooth; the alpha is premultiplied, so
+    // the transparent background does not darken the edges.
+    for (int side : smallerIconSides) {
+        saveImage(image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                  QDir(dir).filePath(QStringLiteral("nablo-%1.png").arg(side)));
+    }
+
+    const QString svgPath = QDir(dir).filePath("nablo.svg");
+    QSvgGenerator svg;
+    svg.setFileName(svgPath);
+    svg.setSize(QSize(iconSide, iconSide));
+    svg.setViewBox(QRect(0, 0, iconSide, iconSide));
+    svg.setTitle("NABLO");
+    QPainter vectors;
+    if (!vectors.begin(&svg))
+        throw std::runtime_error("cannot write " + svgPath.toStdString());
+    paintIcon(deck, vectors);
+    vectors.end();
 }

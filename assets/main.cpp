@@ -1,5 +1,5 @@
 // nablo-assets OUTDIR [DECK.svgz]
-// Writes the game's card faces, window icon and sound effects below OUTDIR.
+// Writes the game's card faces, its icons and sound effects below OUTDIR.
 
 #include "cardart.h"
 #include "sounds.h"
@@ -34,7 +34,7 @@ void generate(const QString &outDir, const QString &deckPath)
         throw std::runtime_error("cannot read card deck " + deckPath.toStdString());
 
     writeCardFaces(deck, makeDir(outDir, "cards"));
-    writeIcon(deck, QDir(makeDir(outDir, "icons")).filePath("nablo.png"));
+    writeIcons(deck, makeDir(outDir, "icons"));
     writeSounds(makeDir(outDir, "wav"));
 }
 
