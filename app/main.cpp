@@ -1,4 +1,5 @@
 #include "app/captionfont.h"
+#include "app/commandline.h"
 #include "app/datafolder.h"
 #include "app/dialogstyle.h"
 #include "app/display.h"
@@ -10,6 +11,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Asking for the help or the version needs no display.
+    if (const auto status = nablo::handleCommandLine(argc, argv, stdout, stderr))
+        return *status;
+
     // Qt aborts with a core dump when it finds no window system; say why in one line instead.
     if (!nablo::windowSystemReachable()) {
         std::fputs("nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
