@@ -2,14 +2,18 @@
 
 #include "app/gamepath.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMediaDevices>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include <utility>
 
 namespace nablo {
 
@@ -55,8 +59,17 @@ bool QtPlatform::hasSoundDevice()
     return sound_ != nullptr;
 }
 
+void QtPlatform::setMuted(bool muted)
+{
+    muted_ = muted;
+    if (muted_ && sound_)
+        sound_->stop();
+}
+
 void QtPlatform::playSound(const std::string& path)
 {
+    if (muted_)
+        return;
     const QFileInfo file(localFilePath(path));
     if (!file.isFile()) {
         QApplication::beep();
@@ -87,6 +100,15 @@ Answer QtPlatform::showMessage(const MessageBox& box)
     // Closing a question box answers No.
     dialog.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     dialog.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
+    // Y and N answer a question; a desktop whose button texts carry no mnemonic gets them too.
+    if (yesNo) {
+        for (const auto& [which, key] : {std::pair{QMessageBox::Yes, Qt::Key_Y},
+                                         std::pair{QMessageBox::No, Qt::Key_N}}) {
+            QAbstractButton* button = dialog.button(which);
+            if (button->shortcut().isEmpty())
+                button->setShortcut(QKeySequence(key));
+        }
+    }
     const int result = dialog.exec();
     if (!yesNo)
         return Answer::OK;

@@ -38,6 +38,10 @@ public:
     // Whether there is a sound device to play on; asked once, at the first sound.
     bool hasSoundDevice();
 
+    // Silences every sound, the one playing included, until unmuted. Kept for this run only.
+    bool isMuted() const { return muted_; }
+    void setMuted(bool muted);
+
 private:
     PictureCache pictures_;
     ClockRandom random_;
@@ -45,6 +49,7 @@ private:
     std::function<void()> beforeMessage_;
     std::unique_ptr<QSoundEffect> sound_;
     bool soundDeviceChecked_ = false;
+    bool muted_ = false;
 };
 
 } // namespace nablo

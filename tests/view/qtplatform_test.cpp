@@ -99,7 +99,7 @@ private slots:
         QVERIFY2(printed.isEmpty(), qPrintable(printed.join('\n')));
     }
 
-    void questionBoxAnswersYesFirstAndNoOnEscape()
+    void questionBoxAnswersYesFirstAndNoOnEscapeOrN()
     {
         QtPlatform platform;
         int hookRuns = 0;
@@ -131,6 +131,10 @@ private slots:
 
         answerNextBox([](QMessageBox&) {}, Qt::Key_Escape);
         QCOMPARE(platform.showMessage(question), Answer::No);
+        answerNextBox([](QMessageBox&) {}, Qt::Key_N);
+        QCOMPARE(platform.showMessage(question), Answer::No);
+        answerNextBox([](QMessageBox&) {}, Qt::Key_Y);
+        QCOMPARE(platform.showMessage(question), Answer::Yes);
     }
 
     void okBoxAnswersOk()
