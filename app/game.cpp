@@ -11,6 +11,7 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
 {
     platform_.setDialogParent(&view_);
     platform_.setBeforeMessage([this] { view_.sync(); });
+    view_.setSoundSwitch([this](bool muted) { platform_.setMuted(muted); });
     const QString icon = QStringLiteral("icons/nablo.png");
     if (QFileInfo::exists(icon))
         view_.setWindowIcon(QIcon(icon));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
@@ -15,7 +16,13 @@ class PictureCache;
 
 // The game's window: one widget per control of the form, stacked and placed as the design
 // gives them. A click runs the control's handler in the core; afterwards every widget whose
-// control changed is brought up to date. No rule of the game lives here.
+// control changed is brought up to date, its words for screen readers included. No rule of the
+// game lives here.
+//
+// Keys: 1..5 click the card slots, B BET, X BETx10, S or Enter START, each only when the button
+// is enabled; H outlines the advised slot and puts the expected pay of each playable slot in the
+// title until the next click; D starts and stops a demo in which the advisor places the cards;
+// M turns the sound off and on; F1 lists the keys.
 class TableView : public QWidget {
     Q_OBJECT
 public:
@@ -38,11 +45,51 @@ public:
     // The exit status once the game has stopped.
     std::optional<int> exitStatus() const { return exitStatus_; }
 
+    // A click on the control's button, exactly as the mouse makes it; nothing when the button
+    // is disabled.
+    void pressControl(std::string_view name);
+
+    // Whether a game is being played and waits for the player: the slots take clicks, and no
+    // event runs and no box is open.
+    bool isInPlay() const;
+
+    // Shows the advice for the table, while in play: the advised slot outlined, the expected
+    // pay of each playable slot in the title. Both go at the next event.
+    void showAdvice();
+    // The outlined slot, 0 when no advice is shown.
+    int advisedSlot() const { return advisedSlot_; }
+
+    // Starts the demo while in play, stops it when it runs. The demo places the advised card
+    // every half second until the game ends or the player clicks.
+    void toggleDemo();
+    bool isDemoRunning() const { return demoRunning_; }
+
+    // Turns every sound off, or on again, for this run; the title tells for a few seconds.
+    void toggleSound();
+    bool isMuted() const { return muted_; }
+    // Told whether the sound is now off.
+    void setSoundSwitch(std::function<void(bool muted)> soundSwitch);
+
+    // The box that lists the keys.
+    void showHelp();
+
+    // The outline around the advised slot, in the window's coordinates.
+    QRect adviceFrame() const;
+
 signals:
     void finished(int status);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void apply(std::size_t index);
+    void updateAccessibleTexts();
+    void updateTitle();
+    void clearAdvice();
+    void demoStep();
+    void stopDemo();
 
     Form1& form_;
     PictureCache& pictures_;
@@ -50,6 +97,16 @@ private:
     std::vector<std::uint32_t> shownRevisions_;
     std::optional<int> exitStatus_;
     bool running_ = false;
+
+    int advisedSlot_ = 0;
+    QString adviceSummary_;
+    QTimer demoTimer_;
+    bool demoRunning_ = false;
+    bool demoClicking_ = false;
+    std::function<void(bool)> soundSwitch_;
+    bool muted_ = false;
+    QString soundNote_;
+    QTimer soundNoteTimer_;
 };
 
 } // namespace nablo
