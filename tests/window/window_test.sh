@@ -8,59 +8,12 @@ outDir=$2
 title="NABLO ver0.9"
 shot="$outDir/window-reset.png"
 
-for tool in Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-work=$(mktemp -d)
-chmod 700 "$work"
-xvfbPid=
-gamePid=
-cleanUp() {
-  [ -n "$gamePid" ] && kill "$gamePid" 2>/dev/null
-  [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanUp EXIT
-
-# Xvfb picks a free display itself and writes its number once it accepts connections.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
-xvfbPid=$!
-exec 3>&-
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if ! [ -s "$work/display" ]; then
-  echo "FAIL: Xvfb did not start"
-  cat "$work/xvfb.log"
-  exit 1
-fi
-export DISPLAY=":$(head -1 "$work/display")"
-export XDG_RUNTIME_DIR="$work"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-cd "$work"
-"$game" >"$work/game.out" 2>"$work/game.err" &
-gamePid=$!
-
-window=$(timeout 20 xdotool search --sync --name "^$title\$" 2>/dev/null | head -1)
-if [ -z "$window" ]; then
-  echo "FAIL: no window named '$title' appeared"
-  cat "$work/game.err"
-  exit 1
-fi
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/xvfb.sh"
+requireTools
+startXvfb
+startGame "$game"
+shoot "$shot"
+echo "screenshot: $shot"
 
 name=$(xdotool getwindowname "$window")
 [ "$name" = "$title" ] || fail "window title is '$name'"
@@ -68,26 +21,15 @@ name=$(xdotool getwindowname "$window")
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" = 678 ] && [ "$HEIGHT" = 488 ] || fail "window is ${WIDTH}x${HEIGHT}, expected 678x488"
 
-# Colour of the window pixel (x, y) of the screenshot, as #RRGGBB.
-pixel() {
-  convert "$shot" -crop "1x1+$1+$2" +repage -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1
-}
 # Whether the w x h region at (x, y) holds a pixel of that colour.
 regionHas() {
-  convert "$shot" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | grep -q "$5"
+  [ "$(countColour "$shot" "$1" "$2" "$3" "$4" "$5")" -gt 0 ]
 }
 expect() { # what x y colour
   local seen
-  seen=$(pixel "$2" "$3")
+  seen=$(pixel "$shot" "$2" "$3")
   [ "$seen" = "$4" ] || fail "$1 at ($2,$3) is $seen, expected $4"
 }
-
-# The window is painted a moment after it is mapped: wait until the BET button shows.
-for _ in $(seq 50); do
-  import -window "$window" "$shot" 2>/dev/null && [ "$(pixel 424 460)" = "#FFFF00" ] && break
-  sleep 0.1
-done
-echo "screenshot: $shot"
 
 expect "background" 272 100 "#000000"
 expect "background" 300 420 "#000000"
