@@ -40,13 +40,6 @@ startCopy() {
   startGame "$work/game/nablo" "$work/elsewhere"
 }
 
-# Keeps what the screen shows over the game window in $1.
-shootScreen() {
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$1"
-  echo "screenshot: $1"
-}
-
 # Ends the program by closing its window, which must end it with status 0.
 closeAndExpectZero() {
   "$closewindow" "$window"
@@ -165,8 +158,7 @@ close_with_box)
   closeAndExpectZero
   startGame "$game"
   clickControl RepertBet
-  clickControl CARD3
-  sleep 1
+  waitForDeal
   closeAndExpectZero
   ;;
 *)

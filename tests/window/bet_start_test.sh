@@ -47,11 +47,17 @@ for k in 1 2 3 4 5; do
   done
 done
 
-# The card board marks exactly the five dealt cards in yellow.
+# The card board marks exactly the five dealt cards in yellow. Some rank labels reach into the
+# next one's box; each is looked at up to where the next begins.
 yellow=()
 for suit in D S H C; do
   for rank in $(seq 13); do
-    [ "$(controlColour "$shot" "$suit$rank" "#FFFF00")" -gt 0 ] && yellow+=("$suit$rank")
+    label=$suit$rank width=${geoW[$label]}
+    if [ "$rank" -lt 13 ] && [ $((geoX[$suit$((rank + 1))] - geoX[$label])) -lt "$width" ]; then
+      width=$((geoX[$suit$((rank + 1))] - geoX[$label]))
+    fi
+    [ "$(countColour "$shot" "${geoX[$label]}" "${geoY[$label]}" "$width" "${geoH[$label]}" "#FFFF00")" -gt 0 ] &&
+      yellow+=("$label")
   done
 done
 [ "${#yellow[@]}" -eq 5 ] || fail "the card board shows ${#yellow[@]} cards in yellow (${yellow[*]}), expected 5"

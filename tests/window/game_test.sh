@@ -19,12 +19,11 @@ startGame "$game"
 clickControl RepertBet
 playToTheEnd "$midShot" || finish
 echo "first game: $placed cards placed"
-[ -f "$midShot" ] && echo "screenshot: $midShot"
-[ -f "$midShot" ] && expectCaptions "$midShot" TEN=3 COINS=90
+echo "screenshot: $midShot"
+expectCaptions "$midShot" TEN=$shotPlaced COINS=90
 
 # The box over the table, as the player sees the screen.
-shoot "$endShot" root
-echo "screenshot: $endShot"
+shootScreen "$endShot"
 shoot "$work/behind.png"
 
 # The table takes no click while the box is open: click every control the box does not cover.

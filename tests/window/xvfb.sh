@@ -125,6 +125,13 @@ shoot() {
   import -window "${2:-$window}" "$1" 2>/dev/null
 }
 
+# Keeps what the screen shows over the game window in $1.
+shootScreen() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage "$1"
+  echo "screenshot: $1"
+}
+
 # Fills geoX, geoY, geoW, geoH with where the window places the named controls.
 declare -A geoX geoY geoW geoH
 locate() {
@@ -235,20 +242,31 @@ waitForStart() {
   return 1
 }
 
+# Waits for the deal, which shows a moment after the click that started the game.
+waitForDeal() {
+  local _
+  for _ in $(seq 200); do
+    shoot "$work/deal.png" && [ -n "$(playableSlots "$work/deal.png")" ] && return 0
+    sleep 0.1
+  done
+  fail "no card was dealt"
+  return 1
+}
+
 # Places the first playable card (read off the yellow SELECTABLE captions) until the
-# end-of-game box opens; sets placed and box. Keeps a screenshot after the third card in $1.
+# end-of-game box opens; sets placed and box. Keeps a screenshot in $1 after the third card, or
+# the last before the end of a shorter game, and the cards it shows placed in shotPlaced.
 playToTheEnd() {
   local shot=$work/play.png slots
   placed=0
   box=
-  # The deal shows a moment after the click that started the game.
-  for _ in $(seq 200); do
-    shoot "$shot" && [ -n "$(playableSlots "$shot")" ] && break
-    sleep 0.1
-  done
+  waitForDeal || return 1
   while [ -z "$box" ]; do
     settledShot "$shot" || { fail "the window kept changing"; return 1; }
-    [ "$placed" = 3 ] && [ -n "${1:-}" ] && cp "$shot" "$1"
+    if [ "$placed" -le 3 ] && [ -n "${1:-}" ]; then
+      cp "$shot" "$1"
+      shotPlaced=$placed
+    fi
     slots=$(playableSlots "$shot")
     if [ -z "$slots" ]; then
       box=$(findWindow "ゲームオーバー" 20) || { fail "nothing is playable but no box opened"; return 1; }
