@@ -2,6 +2,7 @@
 
 #include "game/reset.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 
@@ -12,6 +13,16 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
     platform_.setDialogParent(&view_);
     platform_.setBeforeMessage([this] { view_.sync(); });
     view_.setSoundSwitch([this](bool muted) { platform_.setMuted(muted); });
+    // Closing the window while a box is open ends the program as soon as the box is gone.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        closeFilter_.emplace(view_, [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                platform_.endAfterAnswer();
+                box->close();
+            }
+        });
+        QCoreApplication::instance()->installNativeEventFilter(&*closeFilter_);
+    }
     const QString icon = QStringLiteral("icons/nablo.png");
     if (QFileInfo::exists(icon))
         view_.setWindowIcon(QIcon(icon));

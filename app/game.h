@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/closerequest.h"
 #include "app/qtplatform.h"
 #include "app/tableview.h"
 #include "table/form.h"
@@ -25,6 +26,7 @@ private:
     QtPlatform platform_;
     Form1 form_;
     TableView view_;
+    std::optional<CloseRequestFilter> closeFilter_;
 };
 
 } // namespace nablo

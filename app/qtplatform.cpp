@@ -1,5 +1,7 @@
 #include "app/qtplatform.h"
 
+#include "table/errors.h"
+
 #include "app/gamepath.h"
 
 #include <QAbstractButton>
@@ -110,6 +112,8 @@ Answer QtPlatform::showMessage(const MessageBox& box)
         }
     }
     const int result = dialog.exec();
+    if (endAfterAnswer_)
+        endProgram();
     if (!yesNo)
         return Answer::OK;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;

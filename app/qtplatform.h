@@ -40,6 +40,8 @@ public:
 
     // Silences every sound, the one playing included, until unmuted. Kept for this run only.
     bool isMuted() const { return muted_; }
+    // The player closed the window under an open box: the box's answer ends the program.
+    void endAfterAnswer() { endAfterAnswer_ = true; }
     void setMuted(bool muted);
 
 private:
@@ -50,6 +52,7 @@ private:
     std::unique_ptr<QSoundEffect> sound_;
     bool soundDeviceChecked_ = false;
     bool muted_ = false;
+    bool endAfterAnswer_ = false;
 };
 
 } // namespace nablo
