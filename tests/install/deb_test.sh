@@ -12,30 +12,9 @@ outDir=$5
 title="NABLO ver0.9"
 shot="$outDir/deb-game.png"
 
-for tool in dpkg-deb dpkg-shlibdeps file Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed"
-    exit 77
-  fi
-done
-
-work=$(mktemp -d)
-chmod 700 "$work"
-xvfbPid=
-gamePid=
-cleanUp() {
-  [ -n "$gamePid" ] && kill "$gamePid" 2>/dev/null
-  [ -n "$xvfbPid" ] && kill "$xvfbPid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanUp EXIT
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
+# The private X server, the work folder and its clean-up are those of the real-window tests.
+source "$(dirname "$0")/../window/xvfb.sh"
+requireTools dpkg-deb dpkg-shlibdeps file
 
 if ! "$cpack" -G DEB -B "$work/pkg" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1; then
   echo "FAIL: cpack failed"
@@ -79,26 +58,8 @@ case "$(file -b "$root/usr/bin/nablo")" in
   *) fail "the packaged game is not stripped" ;;
 esac
 
-# The unpacked game on a private X server. Xvfb picks a free display and writes its number once
-# it accepts connections.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 >"$work/xvfb.log" 2>&1 &
-xvfbPid=$!
-exec 3>&-
-for _ in $(seq 300); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-if ! [ -s "$work/display" ]; then
-  echo "FAIL: Xvfb did not start"
-  cat "$work/xvfb.log"
-  exit 1
-fi
-export DISPLAY=":$(head -1 "$work/display")"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
+# The unpacked game on a private X server, started from an unrelated folder.
+startXvfb
 (cd / && exec "$root/usr/bin/nablo") >"$work/game.out" 2>"$work/game.err" &
 gamePid=$!
 
