@@ -151,10 +151,7 @@ class BurstTest : public QObject {
 private slots:
     void initTestCase()
     {
-        installCaptionFace();
-        QVERIFY(data.isValid());
-        QVERIFY(makeCardPictures(data.path()));
-        QVERIFY(QDir::setCurrent(data.path()));
+        QVERIFY(enterGameFolder(data));
     }
 
     void thousandClicks()

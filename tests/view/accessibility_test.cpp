@@ -49,10 +49,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void initTestCase()
     {
-        installCaptionFace();
-        QVERIFY(data.isValid());
-        QVERIFY(makeCardPictures(data.path()));
-        QVERIFY(QDir::setCurrent(data.path()));
+        QVERIFY(enterGameFolder(data));
     }
 
     void cardNamesRunThroughTheSuits()

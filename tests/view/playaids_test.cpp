@@ -68,10 +68,7 @@ class PlayAidsTest : public QObject {
 private slots:
     void initTestCase()
     {
-        installCaptionFace();
-        QVERIFY(data.isValid());
-        QVERIFY(makeCardPictures(data.path()));
-        QVERIFY(QDir::setCurrent(data.path()));
+        QVERIFY(enterGameFolder(data));
     }
 
     void keysPressOnlyEnabledButtons()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/captionfont.h"
 #include "app/game.h"
 #include "deck/cards.h"
 #include "table/form.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
@@ -28,6 +30,14 @@ inline bool makeCardPictures(const QString& folder)
         }
     }
     return true;
+}
+
+// Makes a temporary folder the game's working folder, with card pictures, and maps the caption
+// face as the game does at start-up.
+inline bool enterGameFolder(const QTemporaryDir& folder)
+{
+    nablo::installCaptionFace();
+    return folder.isValid() && makeCardPictures(folder.path()) && QDir::setCurrent(folder.path());
 }
 
 // Lays out a game in play, as the game itself leaves it between two clicks: the pile card top
