@@ -3,6 +3,9 @@
 #include "app/buttonwidget.h"
 #include "app/labelwidget.h"
 #include "app/picturewidget.h"
+#include "deck/cards.h"
+#include "game/rows.h"
+#include "table/board.h"
 #include "table/form.h"
 
 #include <QAccessible>
@@ -36,13 +39,13 @@ QString sentenceCase(std::string_view caption)
 
 QString caption(const Control& control) { return QString::fromStdString(control.caption()); }
 
-AccessibleText boardCard(const Control& label, int code)
+AccessibleText boardCard(const Form1& form, int code)
 {
-    const Rgb colour = label.foreColor();
-    if (colour == colour::yellow)
-        return {cardName(code), QStringLiteral("in a slot")};
-    if (colour == colour::blue)
-        return {cardName(code), QStringLiteral("on the pile")};
+    switch (boardMark(form, code)) {
+    case BoardMark::InSlot: return {cardName(code), QStringLiteral("in a slot")};
+    case BoardMark::OnPile: return {cardName(code), QStringLiteral("on the pile")};
+    case BoardMark::Undealt: break;
+    }
     return {cardName(code), QStringLiteral("not dealt")};
 }
 
@@ -80,14 +83,14 @@ QAccessibleInterface* tableAccessible(const QString& className, QObject* object)
 
 QString cardName(int code)
 {
-    if (code < 1 || code > 52)
+    if (!isCardCode(code))
         return {};
-    const auto index = static_cast<std::size_t>(code - 1);
-    return QStringLiteral("%1 of %2").arg(QLatin1String(rankNames[index % 13]),
-                                          QLatin1String(suitNames[index / 13]));
+    return QStringLiteral("%1 of %2").arg(
+        QLatin1String(rankNames[static_cast<std::size_t>((code - 1) % 13)]),
+        QLatin1String(suitNames[static_cast<std::size_t>(suitOf(code))]));
 }
 
-AccessibleTexts::AccessibleTexts(Form1& form) : form_(form), places_(form.controls().size())
+AccessibleTexts::AccessibleTexts(const Form1& form) : form_(form), places_(form.controls().size())
 {
     const std::array<std::pair<std::string_view, Role>, 6> named{{
         {"COINS", Role::Credits}, {"TEN", Role::CardsPlaced}, {"BET", Role::Bet},
@@ -116,7 +119,8 @@ AccessibleTexts::AccessibleTexts(Form1& form) : form_(form), places_(form.contro
     placeNumbered(&Form1::rankLabel, 52, Role::BoardCard);
 }
 
-void AccessibleTexts::placeNumbered(Control& (Form1::*numbered)(int), int count, Role role)
+void AccessibleTexts::placeNumbered(const Control& (Form1::*numbered)(int) const, int count,
+                                    Role role)
 {
     for (int k = 1; k <= count; ++k) {
         const auto index = static_cast<std::size_t>(&(form_.*numbered)(k) - form_.controls().data());
@@ -139,7 +143,7 @@ AccessibleText AccessibleTexts::tierRow(int row) const
 {
     const QString name = sentenceCase(form_.tierLabel(row).design().caption);
     QString value = QStringLiteral("pays ") + caption(form_.CPAY(row));
-    if (form_.tierLabel(row).backColor() == colour::red)
+    if (isRowLit(form_.tierLabel(row), form_.CPAY(row)))
         value += QStringLiteral(", reached");
     return {name, value};
 }
@@ -149,7 +153,7 @@ AccessibleText AccessibleTexts::bonusRow(int row) const
     const QString name = sentenceCase(form_.bonusLabel(row).design().caption);
     QString value = QStringLiteral("pays %1, hits %2").arg(caption(form_.BPAY(row)),
                                                            caption(form_.HIT(row)));
-    if (form_.bonusLabel(row).backColor() == colour::red)
+    if (isRowLit(form_.bonusLabel(row), form_.BPAY(row)))
         value += QStringLiteral(", showing");
     return {name, value};
 }
@@ -182,7 +186,7 @@ AccessibleText AccessibleTexts::text(std::size_t index) const
         return {QStringLiteral("Pays for ") + bonusRow(k).name.toLower(), caption(control)};
     case Role::BonusHits:
         return {QStringLiteral("Hits of ") + bonusRow(k).name.toLower(), caption(control)};
-    case Role::BoardCard: return boardCard(control, k);
+    case Role::BoardCard: return boardCard(form_, k);
     case Role::BoardSuit: return {sentenceCase(suitNames[static_cast<std::size_t>(k)]), {}};
     case Role::BoardRow:
         return {sentenceCase(suitNames[static_cast<std::size_t>(k)]) + QStringLiteral(" row"), {}};

@@ -25,7 +25,7 @@ struct AccessibleText {
 // board) is worked out once; what it shows is read from the form at every call.
 class AccessibleTexts {
 public:
-    explicit AccessibleTexts(Form1& form);
+    explicit AccessibleTexts(const Form1& form);
 
     // The words for the control at that index of form.controls().
     AccessibleText text(std::size_t index) const;
@@ -42,12 +42,12 @@ private:
         int number = 0;
     };
 
-    void placeNumbered(Control& (Form1::*numbered)(int), int count, Role role);
+    void placeNumbered(const Control& (Form1::*numbered)(int) const, int count, Role role);
     AccessibleText cardSlot(int slot) const;
     AccessibleText tierRow(int row) const;
     AccessibleText bonusRow(int row) const;
 
-    Form1& form_;
+    const Form1& form_;
     std::vector<Place> places_;
 };
 

@@ -4,8 +4,8 @@
 #include "app/labelwidget.h"
 #include "app/picturecache.h"
 #include "app/picturewidget.h"
-#include "advice/strategy.h"
 #include "game/events.h"
+#include "game/state.h"
 #include "table/errors.h"
 #include "table/form.h"
 
@@ -15,7 +15,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <array>
 
 namespace nablo {
 
@@ -32,8 +31,6 @@ QRect pixels(const ControlDesign& design)
     return QRect(design.left / twipsPerPixel, design.top / twipsPerPixel,
                  design.width / twipsPerPixel, design.height / twipsPerPixel);
 }
-
-constexpr std::array<std::string_view, 5> slotNames{"CARD1", "CARD2", "CARD3", "CARD4", "CARD5"};
 } // namespace
 
 TableView::TableView(Form1& form, PictureCache& pictures, QWidget* parent)
@@ -183,12 +180,7 @@ bool TableView::isIdle() const
 
 bool TableView::isInPlay() const
 {
-    if (!isIdle())
-        return false;
-    const bool slotsTakeClicks = std::any_of(slotNames.begin(), slotNames.end(), [this](auto name) {
-        return form_.find(name)->enabled();
-    });
-    return slotsTakeClicks && !playableSlots(form_).empty();
+    return isIdle() && nablo::isInPlay(form_) && !playableSlots(form_).empty();
 }
 
 void TableView::paintEvent(QPaintEvent*)
