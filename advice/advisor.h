@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace nablo {
 
@@ -18,11 +19,21 @@ public:
         int rollouts = 0;              // continuations played for each slot
     };
 
+    // The pay of every continuation, by slot 1..5, empty for a blocked slot. Continuation i of
+    // every slot draws from the same random stream, so pays of one index can be compared in
+    // pairs.
+    using Pays = std::array<std::vector<double>, 6>;
+
     explicit Advisor(int rollouts = 64) : rollouts_(rollouts) {}
 
     // Deterministic for a given table and seed. Slots share their continuations' random
     // streams, so their estimates differ by the choice, not by luck.
     Advice advise(const Form1& form, std::uint64_t seed) const;
+
+    // The continuations behind advise(), played even when only one slot is playable.
+    Pays continuations(const Form1& form, std::uint64_t seed) const;
+
+    int rollouts() const { return rollouts_; }
 
 private:
     int rollouts_;
