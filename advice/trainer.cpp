@@ -1,5 +1,6 @@
 #include "advice/trainer.h"
 
+#include "advice/strategy.h"
 #include "deck/random.h"
 #include "table/form.h"
 
@@ -77,6 +78,17 @@ Assessment Trainer::assess(const Form1& form) const
         }
     }
     return assessment;
+}
+
+Judgement Trainer::judge(const Form1& form, int slot) const
+{
+    if (playableSlots(form).size() < 2) {
+        Judgement judgement;
+        judgement.slot = slot;
+        judgement.best = slot;
+        return judgement;
+    }
+    return judge(assess(form), slot);
 }
 
 Judgement Trainer::judge(const Assessment& assessment, int slot)

@@ -42,7 +42,8 @@ public:
     explicit Trainer(int rollouts = 400) : advisor_(rollouts) {}
 
     Assessment assess(const Form1& form) const;
-    Judgement judge(const Form1& form, int slot) const { return judge(assess(form), slot); }
+    // With one playable slot there is nothing to weigh, and nothing is played out.
+    Judgement judge(const Form1& form, int slot) const;
     static Judgement judge(const Assessment& assessment, int slot);
 
 private:
