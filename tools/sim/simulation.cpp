@@ -59,7 +59,6 @@ Tally playShare(const Options& options, long long games, std::uint64_t seed,
     Tally tally;
     HeadlessPlatform platform(seed);
     Form1 form(platform);
-    platform.watch(form);
     Form_Load(form);
     const Advisor advisor(options.rollouts);
 
