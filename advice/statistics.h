@@ -1,6 +1,6 @@
 #pragma once
 
-#include "advice/headless.h"
+#include "table/platform.h"
 
 #include <array>
 #include <vector>

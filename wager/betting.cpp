@@ -48,12 +48,12 @@ void RepertBet_Click(Form1& form)
 
 double stakeOf(const Form1& form)
 {
-    return readNumber(*form.find("CPAY1")) / tierIncrement[0];
+    return readNumber(form.CPAY(1)) / tierIncrement[0];
 }
 
 double creditsOf(const Form1& form)
 {
-    return readNumber(*form.find("COINS"));
+    return readNumber(form.COINS());
 }
 
 } // namespace nablo

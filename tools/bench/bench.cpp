@@ -113,7 +113,6 @@ void trainerJudgement(benchmark::State& state)
 {
     HeadlessPlatform platform(5);
     Form1 form(platform);
-    platform.watch(form);
     Form_Load(form);
     form.COINS().setCaption("1000000");
     INITGAME(form);

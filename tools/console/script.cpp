@@ -155,7 +155,11 @@ std::string dump(const Form1& form)
 
 class Interpreter {
 public:
-    Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_), training_(out) {}
+    Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_), training_(out)
+    {
+        platform_.setGameEndedHook(
+            [this](const GameOutcome& outcome) { training_.gameEnded(form_, outcome); });
+    }
 
     // Checks a whole line and returns what it does, so that a bad line applies nothing.
     std::function<void()> parse(const std::string& line);

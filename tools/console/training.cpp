@@ -1,7 +1,7 @@
 #include "training.h"
 
 #include "json.h"
-#include "advice/strategy.h"
+#include "game/state.h"
 #include "table/form.h"
 #include "wager/betting.h"
 
@@ -16,12 +16,11 @@ namespace {
 // The slot a click on this control would place, 0 when it places nothing.
 int placedSlot(const Form1& form, std::string_view control)
 {
-    if (control.size() != 5 || control.substr(0, 4) != "CARD")
+    if (control.size() != 5 || control.substr(0, 4) != "CARD" || control[4] < '1' || control[4] > '5')
         return 0;
     const int slot = control[4] - '0';
     const std::vector<int> playable = playableSlots(form);
-    const Control* button = form.find(control);
-    if (!button || !button->enabled()
+    if (!isInPlay(form) || !form.CARD(slot).enabled()
         || std::find(playable.begin(), playable.end(), slot) == playable.end())
         return 0;
     return slot;
