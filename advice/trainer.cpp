@@ -68,10 +68,10 @@ Assessment Trainer::assess(const Form1& form) const
             continue;
         const double expected = mean(pays);
         const double width = halfWidth(pays);
-        assessment.slots.push_back({slot, expected, expected - width, expected + width});
+        assessment.estimates.push_back({slot, expected, expected - width, expected + width});
     }
     double bestExpected = 0;
-    for (const SlotEstimate& estimate : assessment.slots) {
+    for (const SlotEstimate& estimate : assessment.estimates) {
         if (assessment.best == 0 || estimate.expected > bestExpected) {
             assessment.best = estimate.slot;
             bestExpected = estimate.expected;
@@ -97,13 +97,13 @@ Judgement Trainer::judge(const Assessment& assessment, int slot)
     judgement.slot = slot;
     judgement.best = assessment.best;
     const auto estimate = [&assessment](int k) {
-        for (const SlotEstimate& e : assessment.slots)
+        for (const SlotEstimate& e : assessment.estimates)
             if (e.slot == k)
                 return e.expected;
         return std::nan("");
     };
     const double chosen = estimate(slot);
-    if (assessment.slots.size() < 2 || slot == assessment.best || std::isnan(chosen))
+    if (assessment.estimates.size() < 2 || slot == assessment.best || std::isnan(chosen))
         return judgement;
     judgement.cost = estimate(assessment.best) - chosen;
     const auto& bestPays = assessment.pays[static_cast<std::size_t>(assessment.best)];

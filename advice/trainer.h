@@ -20,7 +20,7 @@ struct SlotEstimate {
 // Every playable slot of one table estimated on the same continuations.
 struct Assessment {
     int best = 0; // the slot of the highest estimate (the lowest slot on a tie), 0 when none
-    std::vector<SlotEstimate> slots;
+    std::vector<SlotEstimate> estimates;
     Advisor::Pays pays;
 };
 

@@ -6,6 +6,7 @@
 #include "app/labelwidget.h"
 #include "app/picturecache.h"
 #include "app/picturewidget.h"
+#include "app/trainernote.h"
 #include "advice/strategy.h"
 #include "game/events.h"
 #include "table/errors.h"
@@ -57,6 +58,9 @@ const QString helpText = QStringLiteral(
     "<tr><td><b>D</b></td><td>demo: the advisor places the cards of this game; D again or "
     "a click stops it</td></tr>"
     "<tr><td><b>M</b></td><td>sound off and on</td></tr>"
+    "<tr><td><b>T</b></td><td>trainer on and off: after a placement, tells when another slot "
+    "was clearly better, and by how much</td></tr>"
+    "<tr><td><b>F2</b></td><td>statistics of this run, with a chart of the credits</td></tr>"
     "<tr><td><b>Tab</b>, <b>Space</b></td><td>move between the buttons, press the one with the "
     "focus</td></tr>"
     "<tr><td><b>F1</b></td><td>these keys</td></tr>"
@@ -124,6 +128,9 @@ TableView::TableView(Form1& form, PictureCache& pictures, QWidget* parent)
     demoTimer_.setSingleShot(true);
     demoTimer_.setInterval(demoInterval);
     connect(&demoTimer_, &QTimer::timeout, this, &TableView::demoStep);
+    trainerNote_ = new TrainerNote(
+        this, widget(slotNames.front())->geometry().united(widget(slotNames.back())->geometry()));
+
     soundNoteTimer_.setSingleShot(true);
     soundNoteTimer_.setInterval(soundNoteShown);
     connect(&soundNoteTimer_, &QTimer::timeout, this, [this] {
@@ -204,9 +211,12 @@ void TableView::sync()
 
 void TableView::clickControl(std::string_view name)
 {
-    // A click of the player's own ends the demo.
-    if (!demoClicking_)
+    // A click of the player's own ends the demo, and is judged when the trainer is on.
+    if (!demoClicking_) {
         stopDemo();
+        trainerNote_->dismiss();
+        judgePlacement(name);
+    }
     runEvent([this, name] { click(form_, name); });
 }
 
@@ -215,6 +225,42 @@ void TableView::pressControl(std::string_view name)
     auto* button = qobject_cast<QAbstractButton*>(widget(name));
     if (button && button->isEnabled())
         button->click();
+}
+
+void TableView::judgePlacement(std::string_view name)
+{
+    if (!trainerOn_ || !isInPlay())
+        return;
+    const auto named = std::find(slotNames.begin(), slotNames.end(), name);
+    if (named == slotNames.end())
+        return;
+    const int slot = static_cast<int>(named - slotNames.begin()) + 1;
+    const std::vector<int> playable = playableSlots(form_);
+    if (std::find(playable.begin(), playable.end(), slot) == playable.end())
+        return;
+    const Judgement judgement = trainer_.judge(form_, slot);
+    if (judgementSink_)
+        judgementSink_(judgement);
+    if (judgement.flagged)
+        trainerNote_->tell(judgement);
+}
+
+void TableView::toggleTrainer()
+{
+    trainerOn_ = !trainerOn_;
+    if (!trainerOn_)
+        trainerNote_->dismiss();
+    updateTitle();
+}
+
+void TableView::setJudgementSink(std::function<void(const Judgement&)> sink)
+{
+    judgementSink_ = std::move(sink);
+}
+
+void TableView::setStatisticsRequest(std::function<void()> request)
+{
+    statisticsRequest_ = std::move(request);
 }
 
 bool TableView::isInPlay() const
@@ -331,7 +377,8 @@ void TableView::updateTitle()
 {
     QString title = toQString(windowCaption);
     for (const QString& part : {adviceSummary_,
-                                demoRunning_ ? QStringLiteral("demo") : QString(), soundNote_}) {
+                                demoRunning_ ? QStringLiteral("demo") : QString(),
+                                trainerOn_ ? QStringLiteral("trainer") : QString(), soundNote_}) {
         if (!part.isEmpty())
             title += QStringLiteral(" \u2014 ") + part;
     }
@@ -370,7 +417,14 @@ void TableView::keyPressEvent(QKeyEvent* event)
         case Qt::Key_H: action = [this] { showAdvice(); }; break;
         case Qt::Key_D: action = [this] { toggleDemo(); }; break;
         case Qt::Key_M: action = [this] { toggleSound(); }; break;
+        case Qt::Key_T: action = [this] { toggleTrainer(); }; break;
         case Qt::Key_F1: action = [this] { showHelp(); }; break;
+        case Qt::Key_F2:
+            action = [this] {
+                if (statisticsRequest_)
+                    statisticsRequest_();
+            };
+            break;
         default: break;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "advice/trainer.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -13,6 +15,7 @@ namespace nablo {
 
 class Form1;
 class PictureCache;
+class TrainerNote;
 
 // The game's window: one widget per control of the form, stacked and placed as the design
 // gives them. A click runs the control's handler in the core; afterwards every widget whose
@@ -22,7 +25,8 @@ class PictureCache;
 // Keys: 1..5 click the card slots, B BET, X BETx10, S or Enter START, each only when the button
 // is enabled; H outlines the advised slot and puts the expected pay of each playable slot in the
 // title until the next click; D starts and stops a demo in which the advisor places the cards;
-// M turns the sound off and on; F1 lists the keys.
+// M turns the sound off and on; T turns the trainer on and off; F2 asks for the statistics of
+// the run; F1 lists the keys.
 class TableView : public QWidget {
     Q_OBJECT
 public:
@@ -73,6 +77,17 @@ public:
     // The box that lists the keys.
     void showHelp();
 
+    // While the trainer is on, each placement of the player's is judged before it is made, and
+    // when another slot was clearly better the table says so for a few seconds.
+    void toggleTrainer();
+    bool isTrainerOn() const { return trainerOn_; }
+    // Told every judgement.
+    void setJudgementSink(std::function<void(const Judgement&)> sink);
+    const TrainerNote* trainerNote() const { return trainerNote_; }
+
+    // Runs when the player asks for the statistics of the run (F2).
+    void setStatisticsRequest(std::function<void()> request);
+
     // The outline around the advised slot, in the window's coordinates.
     QRect adviceFrame() const;
 
@@ -90,6 +105,7 @@ private:
     void clearAdvice();
     void demoStep();
     void stopDemo();
+    void judgePlacement(std::string_view name);
 
     Form1& form_;
     PictureCache& pictures_;
@@ -107,6 +123,12 @@ private:
     bool muted_ = false;
     QString soundNote_;
     QTimer soundNoteTimer_;
+
+    bool trainerOn_ = false;
+    Trainer trainer_;
+    TrainerNote* trainerNote_ = nullptr;
+    std::function<void(const Judgement&)> judgementSink_;
+    std::function<void()> statisticsRequest_;
 };
 
 } // namespace nablo

@@ -43,7 +43,7 @@ void Training::advise(const Form1& form) const
     const Assessment assessment = trainer_.assess(form);
     out_ << "{\"advice\":{\"best\":" << assessment.best << ",\"slots\":[";
     bool first = true;
-    for (const SlotEstimate& estimate : assessment.slots) {
+    for (const SlotEstimate& estimate : assessment.estimates) {
         out_ << (first ? "" : ",") << "{\"slot\":" << estimate.slot
              << ",\"expected\":" << number(estimate.expected) << ",\"low\":"
              << number(estimate.low) << ",\"high\":" << number(estimate.high) << "}";
