@@ -1,6 +1,7 @@
 #include "advice/statistics.h"
 
 #include "advice/trainer.h"
+#include "wager/tiers.h"
 
 #include <algorithm>
 #include <limits>
@@ -9,16 +10,11 @@ namespace nablo {
 
 namespace {
 
-// Stand-in until the tier bands have their one table in the core.
-int tierRow(int cardsPlaced, bool secondPassDone)
+// The pay-table row a game reached with this many cards placed in all.
+int reachedRow(int cardsPlaced)
 {
-    if (secondPassDone)
-        return 1;
-    constexpr int firstCard[] = {0, 104, 27, 25, 22, 18, 14, 10};
-    for (int row = 2; row <= 7; ++row)
-        if (cardsPlaced >= firstCard[row])
-            return row;
-    return 0;
+    const bool secondPass = cardsPlaced >= cardsPerPass;
+    return tierRow(secondPass ? cardsPlaced - cardsPerPass : cardsPlaced, secondPass);
 }
 
 } // namespace
@@ -29,7 +25,7 @@ void RunStatistics::addGame(const GameOutcome& outcome, double staked, double cr
     staked_ += staked;
     paid_ += outcome.pay;
     bestPay_ = games_ == 1 ? outcome.pay : std::max<double>(bestPay_, outcome.pay);
-    ++tierGames_[static_cast<std::size_t>(tierRow(outcome.cardsPlaced, outcome.cardsPlaced == 104))];
+    ++tierGames_[static_cast<std::size_t>(reachedRow(outcome.cardsPlaced))];
     for (std::size_t row = 1; row <= 5; ++row)
         hits_[row] += outcome.hits[row - 1];
     creditsAfter_.push_back(creditsAfter);

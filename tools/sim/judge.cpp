@@ -6,7 +6,7 @@ void PlacementJudge::afterClick(const Form1& form)
 {
     Xoshiro128 generator = platform_.generator;
     const int slot = playableSlots(form).empty() ? 0
-                                                 : chooseSlot(form, strategy_, generator, advisor_);
+                                                 : strategy_.choose(form, generator, advisor_);
     if (slot == 0)
         return;
     const Judgement judgement = trainer_.judge(form, slot);

@@ -10,7 +10,8 @@ namespace nablo::sim {
 // which slot it is about to place, so the games it watches go on exactly as unwatched ones.
 class PlacementJudge {
 public:
-    PlacementJudge(Strategy strategy, const Advisor* advisor, const HeadlessPlatform& platform)
+    PlacementJudge(const StrategyInfo& strategy, const Advisor* advisor,
+                   const HeadlessPlatform& platform)
         : strategy_(strategy), advisor_(advisor), platform_(platform) {}
 
     void afterClick(const Form1& form);
@@ -20,7 +21,7 @@ public:
     double givenUp = 0;
 
 private:
-    Strategy strategy_;
+    const StrategyInfo& strategy_;
     const Advisor* advisor_;
     const HeadlessPlatform& platform_;
     Trainer trainer_;
