@@ -2,7 +2,7 @@
 
 #include "app/statswindow.h"
 #include "game/reset.h"
-#include "wager/betting.h"
+#include "game/betting.h"
 
 #include <QApplication>
 #include <QFileInfo>

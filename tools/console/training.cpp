@@ -3,7 +3,7 @@
 #include "json.h"
 #include "game/state.h"
 #include "table/form.h"
-#include "wager/betting.h"
+#include "game/betting.h"
 
 #include <algorithm>
 #include <ostream>
