@@ -15,8 +15,8 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -68,8 +68,9 @@ StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWi
     return_ = addFigure(form1, QStringLiteral("Your return (paid ÷ staked)"));
     best_ = addFigure(form1, QStringLiteral("Best game"));
     for (int row = 1; row <= 5; ++row)
-        hits_[static_cast<std::size_t>(row - 1)] = addFigure(
-            form1, designCaption(form, "Label1" + std::to_string(row + 1)) + QStringLiteral(" hits"));
+        hits_[static_cast<std::size_t>(row - 1)] =
+            addFigure(form1, designCaption(form, "Label1" + std::to_string(row + 1))
+                                 + QStringLiteral(" hits"));
     judged_ = addFigure(form1, QStringLiteral("Placements judged by the trainer"));
     matched_ = addFigure(form1, QStringLiteral("… that matched the advisor"));
     givenUp_ = addFigure(form1, QStringLiteral("Expected credits given up"));
@@ -179,7 +180,8 @@ void StatsWindow::refresh()
         high = std::max(high, after[game]);
     }
     credits_->replace(points);
-    gameAxis_->setRange(after.empty() ? 0 : 1, std::max<double>(2, static_cast<double>(after.size())));
+    gameAxis_->setRange(after.empty() ? 0 : 1,
+                        std::max<double>(2, static_cast<double>(after.size())));
     gameAxis_->setTickCount(std::min<int>(std::max<int>(2, static_cast<int>(after.size())), 11));
     creditAxis_->setRange(std::min(0.0, low), high * 1.1);
     creditAxis_->applyNiceNumbers();

@@ -1,9 +1,9 @@
 #include "training.h"
 
-#include "json.h"
-#include "game/state.h"
-#include "table/form.h"
 #include "game/betting.h"
+#include "game/state.h"
+#include "json.h"
+#include "table/form.h"
 
 #include <algorithm>
 #include <ostream>
@@ -16,7 +16,8 @@ namespace {
 // The slot a click on this control would place, 0 when it places nothing.
 int placedSlot(const Form1& form, std::string_view control)
 {
-    if (control.size() != 5 || control.substr(0, 4) != "CARD" || control[4] < '1' || control[4] > '5')
+    if (control.size() != 5 || control.substr(0, 4) != "CARD" || control[4] < '1'
+        || control[4] > '5')
         return 0;
     const int slot = control[4] - '0';
     const std::vector<int> playable = playableSlots(form);
@@ -31,8 +32,8 @@ std::string rows(const Counts& counts, std::size_t first, std::size_t last)
 {
     std::string text = "{";
     for (std::size_t row = first; row <= last; ++row)
-        text += (row > first ? ",\"" : "\"") + std::to_string(row) + "\":"
-                + std::to_string(counts[row]);
+        text += (row > first ? ",\"" : "\"") + std::to_string(row)
+                + "\":" + std::to_string(counts[row]);
     return text + "}";
 }
 
@@ -45,8 +46,8 @@ void Training::advise(const Form1& form) const
     bool first = true;
     for (const SlotEstimate& estimate : assessment.estimates) {
         out_ << (first ? "" : ",") << "{\"slot\":" << estimate.slot
-             << ",\"expected\":" << number(estimate.expected) << ",\"low\":"
-             << number(estimate.low) << ",\"high\":" << number(estimate.high) << "}";
+             << ",\"expected\":" << number(estimate.expected) << ",\"low\":" << number(estimate.low)
+             << ",\"high\":" << number(estimate.high) << "}";
         first = false;
     }
     out_ << "]}}\n";

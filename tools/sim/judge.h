@@ -12,7 +12,9 @@ class PlacementJudge {
 public:
     PlacementJudge(const StrategyInfo& strategy, const Advisor* advisor,
                    const HeadlessPlatform& platform)
-        : strategy_(strategy), advisor_(advisor), platform_(platform) {}
+        : strategy_(strategy), advisor_(advisor), platform_(platform)
+    {
+    }
 
     void afterClick(const Form1& form);
 
