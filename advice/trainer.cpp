@@ -1,7 +1,7 @@
 #include "advice/trainer.h"
 
-#include "advice/strategy.h"
 #include "deck/random.h"
+#include "game/state.h"
 #include "table/form.h"
 
 #include <cmath>
@@ -14,28 +14,25 @@ namespace {
 // t distribution is no different.
 constexpr double z95 = 1.959963984540054;
 
-// Half the width of the 95 % interval of the mean of values.
-double halfWidth(const std::vector<double>& values)
-{
-    const double n = static_cast<double>(values.size());
-    if (values.size() < 2)
-        return 0;
-    double sum = 0;
-    for (double v : values)
-        sum += v;
-    const double mean = sum / n;
-    double squares = 0;
-    for (double v : values)
-        squares += (v - mean) * (v - mean);
-    return z95 * std::sqrt(squares / (n - 1) / n);
-}
-
 double mean(const std::vector<double>& values)
 {
     double sum = 0;
     for (double v : values)
         sum += v;
     return values.empty() ? 0 : sum / static_cast<double>(values.size());
+}
+
+// Half the width of the 95 % interval of the mean of values.
+double halfWidth(const std::vector<double>& values)
+{
+    if (values.size() < 2)
+        return 0;
+    const double n = static_cast<double>(values.size());
+    const double m = mean(values);
+    double squares = 0;
+    for (double v : values)
+        squares += (v - m) * (v - m);
+    return z95 * std::sqrt(squares / (n - 1) / n);
 }
 
 } // namespace
