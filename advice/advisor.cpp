@@ -33,6 +33,18 @@ double continuation(const Form1& table, int slot, ChoiceFunction policy, std::ui
 
 } // namespace
 
+Advisor::Pays Advisor::continuations(const Form1& form, std::uint64_t seed) const
+{
+    Pays pays;
+    for (int slot : playableSlots(form)) {
+        std::vector<double>& slotPays = pays[static_cast<std::size_t>(slot)];
+        slotPays.reserve(static_cast<std::size_t>(rollouts_));
+        for (int i = 0; i < rollouts_; ++i)
+            slotPays.push_back(continuation(form, slot, policy_, mix64(seed + static_cast<std::uint64_t>(i))));
+    }
+    return pays;
+}
+
 Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
 {
     Advice advice;
@@ -44,11 +56,12 @@ Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
     if (slots.size() == 1)
         return advice;
 
+    const Pays pays = continuations(form, seed);
     double best = -1;
     for (int slot : slots) {
         double total = 0;
-        for (int i = 0; i < rollouts_; ++i)
-            total += continuation(form, slot, policy_, mix64(seed + static_cast<std::uint64_t>(i)));
+        for (double pay : pays[static_cast<std::size_t>(slot)])
+            total += pay;
         advice.expected[static_cast<std::size_t>(slot)] = total / rollouts_;
         if (total / rollouts_ > best) {
             best = total / rollouts_;

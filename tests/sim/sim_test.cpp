@@ -60,6 +60,24 @@ TEST(Simulator, ChecksTheInvariantsAndTheCreditsOfEveryGame)
     }
 }
 
+TEST(Simulator, JudgingLeavesTheGamesAsTheyWere)
+{
+    const std::vector<std::string> args{"--games", "60", "--threads", "1", "--strategy", "random"};
+    std::vector<std::string> judged = args;
+    judged.push_back("--judge");
+    std::atomic<long long> progress{0};
+    const sim::Tally plain = sim::simulate(options(args), progress);
+    const sim::Tally watched = sim::simulate(options(judged), progress);
+    EXPECT_EQ(watched.paid, plain.paid);
+    EXPECT_EQ(watched.tiers, plain.tiers);
+    EXPECT_EQ(watched.hits, plain.hits);
+    EXPECT_EQ(plain.judged, 0);
+    // Every game places its first card, which is free.
+    EXPECT_GE(watched.judged, 60);
+    EXPECT_LT(watched.matched, watched.judged);
+    EXPECT_GT(watched.givenUp, 0);
+}
+
 TEST(Simulator, BadOptionsAreRefusedWithAReason)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{

@@ -265,7 +265,8 @@ private slots:
         answerNextBox([&](QMessageBox& box) { text = box.text(); }, Qt::Key_Escape);
         type(game, Qt::Key_F1);
         for (const char* key : {"<b>1</b>", "<b>5</b>", "<b>B</b>", "<b>X</b>", "<b>S</b>",
-                                "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>F1</b>",
+                                "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>T</b>",
+                                "<b>F1</b>", "<b>F2</b>",
                                 "<b>Y</b>", "<b>N</b>", "How to play"})
             QVERIFY2(text.contains(key), key);
         QVERIFY(!game.view().aids().isDemoRunning());

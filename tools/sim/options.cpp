@@ -40,6 +40,7 @@ std::string usage()
         "  --threads T      worker threads (default: every core)\n"
         "  --seed N         seed of the run; the same seed and threads give the same report\n"
         "  --check          check the table's invariants after every click\n"
+        "  --judge          judge every placement against the advisor: credits given up, share matched\n"
         "  --json           print the report as one JSON object\n"
         "  --help           show this help\n";
     return text;
@@ -102,6 +103,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.json = true;
         } else if (arg == "--check") {
             options.check = true;
+        } else if (arg == "--judge") {
+            options.judge = true;
         } else if (arg == "--betx10") {
             options.stake.allAtOnce = true;
             options.stake.units = 10;

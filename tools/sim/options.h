@@ -18,6 +18,7 @@ struct Options {
     int rollouts = 64; // advisor continuations per playable slot
     bool json = false;
     bool check = false; // check the table's invariants after every event
+    bool judge = false; // judge every placement against the advisor
     bool help = false;
 };
 

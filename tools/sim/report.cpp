@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -65,6 +66,10 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
         out += std::string(i ? ", " : "") + handNames[i] + ": "
                + format("%.5f", tally.hits[i] / n);
     out += "\ngames per second " + format("%.0f", s.gamesPerSecond) + "\n";
+    if (options.judge)
+        out += "against advisor  " + format("%.3f", tally.givenUp / n)
+               + " credits given up a game; " + format("%.2f%%", 100.0 * tally.matched / std::max(1LL, tally.judged))
+               + " of " + std::to_string(tally.judged) + " placements matched\n";
     if (options.check)
         out += "invariants       " + (tally.violations.empty()
                                           ? std::string("held after every click")
@@ -99,6 +104,10 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
     out += "},\"games_per_second\":" + format("%.1f", s.gamesPerSecond);
     if (options.check)
         out += ",\"invariant_violations\":" + std::to_string(tally.violations.size());
+    if (options.judge)
+        out += ",\"given_up_per_game\":" + format("%.6f", tally.givenUp / n)
+               + ",\"judged\":" + std::to_string(tally.judged)
+               + ",\"matched_share\":" + format("%.6f", static_cast<double>(tally.matched) / std::max(1LL, tally.judged));
     out += "}\n";
     return out;
 }

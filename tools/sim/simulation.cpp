@@ -1,6 +1,7 @@
 #include "simulation.h"
 
 #include "advice/advisor.h"
+#include "judge.h"
 #include "game/invariants.h"
 #include "game/reset.h"
 #include "table/form.h"
@@ -53,6 +54,9 @@ void Tally::add(const Tally& other)
     firstPassDone += other.firstPassDone;
     allCards += other.allCards;
     violations.insert(violations.end(), other.violations.begin(), other.violations.end());
+    judged += other.judged;
+    matched += other.matched;
+    givenUp += other.givenUp;
 }
 
 namespace {
@@ -75,6 +79,14 @@ Tally playShare(const Options& options, long long games, std::uint64_t seed,
                 return;
             for (std::string& broken : invariantViolations(f))
                 tally.violations.push_back(std::move(broken));
+        };
+    }
+    PlacementJudge judge(*options.strategy, &advisor, platform);
+    if (options.judge) {
+        check = [&judge, check](Form1& f) {
+            if (check)
+                check(f);
+            judge.afterClick(f);
         };
     }
 
@@ -105,6 +117,9 @@ Tally playShare(const Options& options, long long games, std::uint64_t seed,
         }
     }
     progress += games & 63;
+    tally.judged = judge.judged;
+    tally.matched = judge.matched;
+    tally.givenUp = judge.givenUp;
     return tally;
 }
 

@@ -24,6 +24,9 @@ struct Tally {
     long long firstPassDone = 0; // 52 or more cards
     long long allCards = 0;      // 104 cards
     std::vector<std::string> violations;
+    long long judged = 0;  // placements judged against the advisor
+    long long matched = 0; // of them, the advisor's choice
+    double givenUp = 0;    // expected credits given up by them
 
     void add(const Tally& other);
 };
