@@ -6,7 +6,10 @@ namespace nablo::sim {
 
 const char* const usage =
     "usage: nablo-sim [OPTIONS]\n"
+    "       nablo-sim merge [--json] FILE...\n"
     "Plays complete games headless on the game's own procedures and reports what they pay.\n"
+    "Game number i of a run draws from a stream of its own seeded by (seed, i): the report of a\n"
+    "seed is the same for any number of threads or shards.\n"
     "\n"
     "  --games N        games to play (default 100000)\n"
     "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
@@ -14,10 +17,14 @@ const char* const usage =
     "  --strategy S     first, random, heuristic or advisor (default first)\n"
     "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
     "  --threads T      worker threads (default: every core)\n"
-    "  --seed N         seed of the run; the same seed and threads give the same report\n"
+    "  --seed N         seed of the run; the same seed gives the same report\n"
+    "  --shard K/N      play only games K-1, K-1+N, K-1+2N, ... of the run and print their\n"
+    "                   tally as JSON, for \"merge\" (K from 1 to N)\n"
     "  --check          check the table's invariants after every click\n"
     "  --json           print the report as one JSON object\n"
-    "  --help           show this help\n";
+    "  --help           show this help\n"
+    "\n"
+    "merge FILE...      adds up the tallies of the N shards of one run and prints its report\n";
 
 namespace {
 
@@ -28,10 +35,38 @@ bool number(const std::string& text, Int low, Int high, Int& value)
     return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
 
+// "K/N" with 1 <= K <= N.
+bool shardText(const std::string& text, Options& options)
+{
+    const std::size_t slash = text.find('/');
+    return slash != std::string::npos
+           && number(text.substr(0, slash), 1, 1'000'000, options.shardIndex)
+           && number(text.substr(slash + 1), 1, 1'000'000, options.shardCount)
+           && options.shardIndex <= options.shardCount;
+}
+
+std::optional<Options> parseMerge(const std::vector<std::string>& args, std::string& error)
+{
+    Options options;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--json")
+            options.json = true;
+        else
+            options.mergeFiles.push_back(args[i]);
+    }
+    if (options.mergeFiles.empty()) {
+        error = "merge needs the shard files of a run";
+        return std::nullopt;
+    }
+    return options;
+}
+
 } // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
 {
+    if (!args.empty() && args.front() == "merge")
+        return parseMerge(args, error);
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -93,6 +128,15 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
                 error = "--threads takes a whole number from 1 to 1024, not \"" + *v + "\"";
                 return std::nullopt;
             }
+        } else if (arg == "--shard") {
+            const std::string* v = value();
+            if (!v)
+                return std::nullopt;
+            if (!shardText(*v, options)) {
+                error = "--shard takes K/N with 1 <= K <= N, not \"" + *v + "\"";
+                return std::nullopt;
+            }
+            options.sharded = true;
         } else if (arg == "--seed") {
             const std::string* v = value();
             if (!v)
