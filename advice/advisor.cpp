@@ -19,7 +19,6 @@ double continuation(const Form1& table, int slot, std::uint64_t seed)
     platform.stopAtEnd = true;
     Form1 form = table;
     form.setPlatform(platform);
-    platform.watch(form);
     try {
         Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
         for (;;) {

@@ -7,17 +7,6 @@
 
 namespace nablo {
 
-namespace {
-
-constexpr int suitOf(int code) { return (code - 1) / 13; }
-
-bool matches(int a, int b)
-{
-    return a != 0 && b != 0 && (suitOf(a) == suitOf(b) || rankCode(a) == rankCode(b));
-}
-
-} // namespace
-
 std::optional<Strategy> strategyNamed(std::string_view name)
 {
     if (name == "first")
@@ -40,15 +29,6 @@ std::string_view strategyName(Strategy strategy)
     case Strategy::Advisor: break;
     }
     return "advisor";
-}
-
-std::vector<int> playableSlots(const Form1& form)
-{
-    std::vector<int> slots;
-    for (int k = 1; k <= 5; ++k)
-        if (form.CANPLAY[k] == -1 && form.HAND[k] != 0)
-            slots.push_back(k);
-    return slots;
 }
 
 int firstPlayable(const Form1& form)
@@ -74,7 +54,7 @@ int heuristicChoice(const Form1& form)
             continue;
         bool followed = false;
         for (int j = 1; j <= 5; ++j)
-            followed |= j != k && matches(hand[k], hand[j]);
+            followed |= j != k && hand[j] != 0 && matches(hand[k], hand[j]);
         const int sameSuitOthers = suitCount[static_cast<std::size_t>(suitOf(hand[k]))] - 1;
         // Followed cards first; among them, the fewest others of the same suit.
         const int score = (followed ? 100 : 0) - sameSuitOthers;

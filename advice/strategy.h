@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/state.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -15,9 +17,6 @@ enum class Strategy { First, Random, Heuristic, Advisor };
 
 std::optional<Strategy> strategyNamed(std::string_view name);
 std::string_view strategyName(Strategy strategy);
-
-// The slots 1..5 whose card a click would place now.
-std::vector<int> playableSlots(const Form1& form);
 
 // The first playable slot.
 int firstPlayable(const Form1& form);

@@ -5,6 +5,7 @@
 #include "game/messages.h"
 #include "game/reset.h"
 #include "game/rows.h"
+#include "game/state.h"
 #include "table/board.h"
 #include "table/errors.h"
 #include "table/form.h"
@@ -82,6 +83,7 @@ std::int16_t S_CHECK(Form1& form)
     showRowNormal(form.tierLabel(2), form.CPAY(2));
     showRowLit(form.tierLabel(1), form.CPAY(1));
     PAYOUT(form);
+    form.platform().gameEnded(gameOutcome(form, GameEnding::AllCardsPlaced));
     if (form.platform().showMessage(congratulationBox(form.PAY)) == Answer::No)
         endProgram();
     INITGAME(form);

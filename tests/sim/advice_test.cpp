@@ -21,7 +21,6 @@ struct HandMadeTable {
     HandMadeTable(std::initializer_list<std::int16_t> slots, std::int16_t pile, int played,
                   std::initializer_list<std::int16_t> undrawn)
     {
-        platform.watch(form);
         Form_Load(form);
         form.COINS().setCaption("100");
         click(form, "RepertBet");
@@ -73,7 +72,6 @@ TEST(Advisor, NeverAdvisesABlockedSlotAndIsDeterministic)
 {
     HeadlessPlatform platform(11);
     Form1 form(platform);
-    platform.watch(form);
     Form_Load(form);
     form.COINS().setCaption("1000000");
     INITGAME(form);
@@ -107,7 +105,6 @@ TEST(Strategies, EveryStrategyPlacesOnlyPlayableCards)
     for (Strategy strategy : {Strategy::First, Strategy::Random, Strategy::Heuristic}) {
         HeadlessPlatform platform(21);
         Form1 form(platform);
-        platform.watch(form);
         Form_Load(form);
         form.COINS().setCaption("1000000");
         INITGAME(form);

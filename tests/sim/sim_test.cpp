@@ -157,7 +157,6 @@ TEST(Simulator, AgreesWithTheConsoleOnASeededGame)
         PlacementLog platform(seed);
         Form1 form(platform);
         platform.form = &form;
-        platform.watch(form);
         Form_Load(form);
         const GameOutcome outcome = playGame(form, platform, Stake{2, false}, Strategy::First);
         const std::string script =

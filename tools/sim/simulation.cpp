@@ -72,7 +72,6 @@ public:
     Player(const Options& options, Tally& tally)
         : options_(options), tally_(tally), platform_(1), form_(platform_), advisor_(options.rollouts)
     {
-        platform_.watch(form_);
         Form_Load(form_);
         if (options.check)
             check_ = [this](Form1& f) { noteViolations(invariantViolations(f)); };
