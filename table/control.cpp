@@ -14,6 +14,7 @@ void Control::setCaption(std::string caption)
     if (caption_ == caption)
         return;
     caption_ = std::move(caption);
+    hasNumber_ = false;
     ++revision_;
 }
 

@@ -22,6 +22,16 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
+    // A numeric caption keeps the number it was written from or last read as, so that reading
+    // it back needs no parsing. Only the numbers module sets it, always from the caption's own
+    // text, and every change of the caption drops it: the two never disagree.
+    const double* cachedNumber() const { return hasNumber_ ? &number_ : nullptr; }
+    void cacheNumber(double number) const
+    {
+        number_ = number;
+        hasNumber_ = true;
+    }
+
     Rgb foreColor() const { return fore_; }
     void setForeColor(Rgb colour);
 
@@ -48,6 +58,8 @@ private:
     std::string picture_;
     Rgb fore_;
     Rgb back_;
+    mutable double number_ = 0;
+    mutable bool hasNumber_ = false;
     bool enabled_ = true;
     bool pressed_ = false;
     std::uint32_t revision_ = 0;

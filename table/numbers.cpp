@@ -64,14 +64,25 @@ std::int32_t toInt32(double value) { return roundToInt<std::int32_t>(value); }
 
 double readNumber(const Control& control)
 {
+    if (const double* number = control.cachedNumber())
+        return *number;
     try {
-        return toNumber(control.caption());
+        const double number = toNumber(control.caption());
+        control.cacheNumber(number);
+        return number;
     } catch (const RunTimeError& e) {
         throw RunTimeError(std::string(e.what()) + " (caption of " + std::string(control.name())
                            + ")");
     }
 }
 
-void writeNumber(Control& control, double value) { control.setCaption(numberText(value)); }
+void writeNumber(Control& control, double value)
+{
+    control.setCaption(numberText(value));
+    // Read back, the text gives the same number (numberText is exact), except that -0 reads as
+    // 0 and a non-finite value does not read at all: those are left to the parser.
+    if (std::isfinite(value))
+        control.cacheNumber(value == 0 ? 0.0 : value);
+}
 
 } // namespace nablo
