@@ -19,18 +19,22 @@ public:
     ControlKind kind() const { return design_->kind; }
     int tabIndex() const { return design_->tabIndex; }
 
-    const std::string& caption() const { return caption_; }
-    void setCaption(std::string caption);
-
-    // A numeric caption keeps the number it was written from or last read as, so that reading
-    // it back needs no parsing. Only the numbers module sets it, always from the caption's own
-    // text, and every change of the caption drops it: the two never disagree.
-    const double* cachedNumber() const { return hasNumber_ ? &number_ : nullptr; }
-    void cacheNumber(double number) const
+    // The text shown. A caption written as a number is kept as that number and spelt out when
+    // read, so that the game's arithmetic on its numeric captions parses and formats nothing.
+    const std::string& caption() const
     {
-        number_ = number;
-        hasNumber_ = true;
+        if (textStale_)
+            spellNumber();
+        return caption_;
     }
+    void setCaption(std::string_view caption);
+
+    // Numeric captions, for the numbers module only (readNumber, writeNumber). The number, when
+    // known, is always the value of the caption's text.
+    const double* knownNumber() const { return hasNumber_ ? &number_ : nullptr; }
+    void noteNumber(double number) const; // the value just read from the caption's text
+    // Sets the caption to the decimal text of a finite number (-0 reads as 0).
+    void setNumber(double number);
 
     Rgb foreColor() const { return fore_; }
     void setForeColor(Rgb colour);
@@ -53,13 +57,17 @@ public:
     std::uint32_t revision() const { return revision_; }
 
 private:
+    void spellNumber() const;
+
     const ControlDesign* design_;
-    std::string caption_;
+    mutable std::string caption_;
     std::string picture_;
     Rgb fore_;
     Rgb back_;
     mutable double number_ = 0;
-    mutable bool hasNumber_ = false;
+    mutable bool hasNumber_ = false; // number_ is the value of the caption
+    mutable bool spelt_ = false;     // and the caption is exactly its decimal text
+    mutable bool textStale_ = false; // that caption_ has yet to be written
     bool enabled_ = true;
     bool pressed_ = false;
     std::uint32_t revision_ = 0;
