@@ -4,6 +4,7 @@
 #include "advice/strategy.h"
 #include "deck/random.h"
 #include "game/place.h"
+#include "table/errors.h"
 #include "table/form.h"
 
 #include <limits>
@@ -12,22 +13,21 @@ namespace nablo {
 
 namespace {
 
-// Plays a copy of the table on from placing `slot` to the end of the game; returns its pay.
-double continuation(const Form1& table, int slot, std::uint64_t seed)
+// Plays the form on from placing `slot` to the end of the game; returns its pay. The game runs
+// through its end-of-game box into its reset, which costs less than unwinding out of it.
+double continuation(Form1& form, HeadlessPlatform& platform, int slot)
 {
-    HeadlessPlatform platform(seed);
-    platform.stopAtEnd = true;
-    Form1 form = table;
-    form.setPlatform(platform);
+    const int ended = platform.gamesEnded;
     try {
         Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
-        for (;;) {
+        while (platform.gamesEnded == ended) {
             const int next = heuristicChoice(form);
             Card_Click(form, static_cast<std::int16_t>(next), form.CARD(next));
         }
-    } catch (const HeadlessPlatform::GameOver& over) {
-        return over.outcome.pay;
+    } catch (const ProgramEnd&) {
+        // Out of credits: the game has ended, and the program with it.
     }
+    return platform.lastOutcome.pay;
 }
 
 } // namespace
@@ -44,11 +44,18 @@ Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
     if (slots.size() == 1)
         return advice;
 
+    // One copy of the table, put back after every continuation.
+    HeadlessPlatform platform;
+    Form1 copy = form;
+    copy.setPlatform(platform);
     double best = -1;
     for (int slot : slots) {
         double total = 0;
-        for (int i = 0; i < rollouts_; ++i)
-            total += continuation(form, slot, mix64(seed + static_cast<std::uint64_t>(i)));
+        for (int i = 0; i < rollouts_; ++i) {
+            platform.generator.seed64(mix64(seed + static_cast<std::uint64_t>(i)));
+            total += continuation(copy, platform, slot);
+            copy.restore(form);
+        }
         advice.expected[static_cast<std::size_t>(slot)] = total / rollouts_;
         if (total / rollouts_ > best) {
             best = total / rollouts_;

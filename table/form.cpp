@@ -34,6 +34,21 @@ Form1::Form1(Platform& platform) : platform_(&platform)
         controls_.emplace_back(design);
 }
 
+void Form1::restore(const Form1& original)
+{
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].revision() != original.controls_[i].revision())
+            controls_[i] = original.controls_[i];
+    USED = original.USED;
+    HAND = original.HAND;
+    CANPLAY = original.CANPLAY;
+    PAY = original.PAY;
+    RNDNUM = original.RNDNUM;
+    TOPCARD = original.TOPCARD;
+    SECONDDECK = original.SECONDDECK;
+    PLAYED = original.PLAYED;
+}
+
 Control* Form1::find(std::string_view name)
 {
     const auto it = std::lower_bound(byName.begin(), byName.end(), name,
