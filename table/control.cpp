@@ -47,43 +47,11 @@ void Control::spellNumber() const
     textStale_ = false;
 }
 
-void Control::setForeColor(Rgb colour)
-{
-    if (fore_ == colour)
-        return;
-    fore_ = colour;
-    ++revision_;
-}
-
-void Control::setBackColor(Rgb colour)
-{
-    if (back_ == colour)
-        return;
-    back_ = colour;
-    ++revision_;
-}
-
-void Control::setEnabled(bool enabled)
-{
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    ++revision_;
-}
-
-void Control::setPressed(bool pressed)
-{
-    if (pressed_ == pressed)
-        return;
-    pressed_ = pressed;
-    ++revision_;
-}
-
-void Control::setPicture(std::string picture)
+void Control::setPicture(std::string_view picture)
 {
     if (picture_ == picture)
         return;
-    picture_ = std::move(picture);
+    picture_.assign(picture);
     ++revision_;
 }
 

@@ -37,22 +37,46 @@ public:
     void setNumber(double number);
 
     Rgb foreColor() const { return fore_; }
-    void setForeColor(Rgb colour);
+    void setForeColor(Rgb colour)
+    {
+        if (fore_ == colour)
+            return;
+        fore_ = colour;
+        ++revision_;
+    }
 
     // The background colour; a transparent label shows what lies behind it instead.
     Rgb backColor() const { return back_; }
-    void setBackColor(Rgb colour);
+    void setBackColor(Rgb colour)
+    {
+        if (back_ == colour)
+            return;
+        back_ = colour;
+        ++revision_;
+    }
 
     bool enabled() const { return enabled_; }
-    void setEnabled(bool enabled);
+    void setEnabled(bool enabled)
+    {
+        if (enabled_ == enabled)
+            return;
+        enabled_ = enabled;
+        ++revision_;
+    }
 
     // Pressed state of a button.
     bool pressed() const { return pressed_; }
-    void setPressed(bool pressed);
+    void setPressed(bool pressed)
+    {
+        if (pressed_ == pressed)
+            return;
+        pressed_ = pressed;
+        ++revision_;
+    }
 
     // The picture shown, as the path it was loaded from; "" is the empty picture.
     const std::string& picture() const { return picture_; }
-    void setPicture(std::string picture);
+    void setPicture(std::string_view picture);
 
     std::uint32_t revision() const { return revision_; }
 
