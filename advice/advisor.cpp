@@ -15,13 +15,14 @@ namespace {
 
 // Plays the form on from placing `slot` to the end of the game; returns its pay. The game runs
 // through its end-of-game box into its reset, which costs less than unwinding out of it.
-double continuation(Form1& form, HeadlessPlatform& platform, int slot)
+double continuation(Form1& form, HeadlessPlatform& platform, int slot, ChoiceFunction policy,
+                    Xoshiro128& choices)
 {
     const int ended = platform.gamesEnded;
     try {
         Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
         while (platform.gamesEnded == ended) {
-            const int next = heuristicChoice(form);
+            const int next = policy(form, choices, nullptr);
             Card_Click(form, static_cast<std::int16_t>(next), form.CARD(next));
         }
     } catch (const ProgramEnd&) {
@@ -35,7 +36,6 @@ double continuation(Form1& form, HeadlessPlatform& platform, int slot)
 Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
 {
     Advice advice;
-    advice.rollouts = rollouts_;
     advice.expected.fill(std::numeric_limits<double>::quiet_NaN());
     const std::vector<int> slots = playableSlots(form);
     if (slots.empty())
@@ -52,8 +52,10 @@ Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
     for (int slot : slots) {
         double total = 0;
         for (int i = 0; i < rollouts_; ++i) {
-            platform.generator.seed64(mix64(seed + static_cast<std::uint64_t>(i)));
-            total += continuation(copy, platform, slot);
+            const std::uint64_t streams = mix64(seed + static_cast<std::uint64_t>(i));
+            platform.generator.seed64(streams);
+            Xoshiro128 choices(mix64(streams));
+            total += continuation(copy, platform, slot, policy_, choices);
             copy.restore(form);
         }
         advice.expected[static_cast<std::size_t>(slot)] = total / rollouts_;

@@ -1,35 +1,13 @@
 #include "advice/strategy.h"
 
+#include "advice/advisor.h"
 #include "deck/cards.h"
+#include "deck/random.h"
 #include "table/form.h"
 
 #include <array>
 
 namespace nablo {
-
-std::optional<Strategy> strategyNamed(std::string_view name)
-{
-    if (name == "first")
-        return Strategy::First;
-    if (name == "random")
-        return Strategy::Random;
-    if (name == "heuristic")
-        return Strategy::Heuristic;
-    if (name == "advisor")
-        return Strategy::Advisor;
-    return std::nullopt;
-}
-
-std::string_view strategyName(Strategy strategy)
-{
-    switch (strategy) {
-    case Strategy::First: return "first";
-    case Strategy::Random: return "random";
-    case Strategy::Heuristic: return "heuristic";
-    case Strategy::Advisor: break;
-    }
-    return "advisor";
-}
 
 int firstPlayable(const Form1& form)
 {
@@ -64,6 +42,45 @@ int heuristicChoice(const Form1& form)
         }
     }
     return best;
+}
+
+int chooseHeuristic(const Form1& form, Xoshiro128&, const Advisor*) { return heuristicChoice(form); }
+
+namespace {
+
+int chooseFirst(const Form1& form, Xoshiro128&, const Advisor*) { return firstPlayable(form); }
+
+int chooseRandom(const Form1& form, Xoshiro128& random, const Advisor*)
+{
+    const std::vector<int> slots = playableSlots(form);
+    return slots.empty() ? 0 : slots[random.next() % slots.size()];
+}
+
+// Without an advisor, the heuristic chooses.
+int chooseByAdvice(const Form1& form, Xoshiro128& random, const Advisor* advisor)
+{
+    if (!advisor)
+        return heuristicChoice(form);
+    return advisor->advise(form, (std::uint64_t(random.next()) << 32) | random.next()).slot;
+}
+
+constexpr std::array<StrategyInfo, 4> registry{{
+    {"first", "the first playable slot from the left", chooseFirst},
+    {"random", "any playable slot, at random", chooseRandom},
+    {"heuristic", "a card another slot card follows, keeping the slots' main suit together", chooseHeuristic},
+    {"advisor", "the best estimate of the advisor's continuations", chooseByAdvice},
+}};
+
+} // namespace
+
+std::span<const StrategyInfo> strategies() { return registry; }
+
+const StrategyInfo* strategyNamed(std::string_view name)
+{
+    for (const StrategyInfo& strategy : registry)
+        if (strategy.name == name)
+            return &strategy;
+    return nullptr;
 }
 
 } // namespace nablo

@@ -158,7 +158,7 @@ TEST(Simulator, AgreesWithTheConsoleOnASeededGame)
         Form1 form(platform);
         platform.form = &form;
         Form_Load(form);
-        const GameOutcome outcome = playGame(form, platform, Stake{2, false}, Strategy::First);
+        const GameOutcome outcome = playGame(form, platform, Stake{2, false}, *strategyNamed("first"));
         const std::string script =
             "seed " + std::to_string(seed) + "\nclick BET\nclick BET\nclick START\n" + platform.clicks;
         std::istringstream in(script);

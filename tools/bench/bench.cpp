@@ -26,7 +26,7 @@ void completeGames(benchmark::State& state)
             form.COINS().setCaption("1000000000");
             INITGAME(form);
         }
-        benchmark::DoNotOptimize(playGame(form, platform, Stake{10, true}, Strategy::First));
+        benchmark::DoNotOptimize(playGame(form, platform, Stake{10, true}, *strategyNamed("first")));
     }
     state.SetItemsProcessed(state.iterations());
 }

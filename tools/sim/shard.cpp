@@ -157,10 +157,9 @@ bool readOptions(const FlatObject& o, Options& options)
         value = o.has(key) && o.text(key) == "true";
         return o.has(key) && (value || o.text(key) == "false");
     };
-    const auto strategy = o.has("strategy") ? strategyNamed(o.text("strategy")) : std::nullopt;
-    if (!strategy)
+    options.strategy = o.has("strategy") ? strategyNamed(o.text("strategy")) : nullptr;
+    if (!options.strategy)
         return false;
-    options.strategy = *strategy;
     options.sharded = true;
     return o.has("games") && whole(o.text("games"), options.games) && o.has("seed")
            && whole(o.text("seed"), options.seed) && o.has("stake_units")
@@ -189,7 +188,7 @@ bool readTally(const FlatObject& o, Tally& t)
 std::string runText(const Options& o)
 {
     return "seed " + std::to_string(o.seed) + ", " + std::to_string(o.games) + " games, strategy "
-           + std::string(strategyName(o.strategy)) + ", stake " + std::to_string(o.stake.units)
+           + std::string(o.strategy->name) + ", stake " + std::to_string(o.stake.units)
            + (o.stake.allAtOnce ? " (BETx10)" : "") + ", " + std::to_string(o.rollouts)
            + " rollouts" + (o.check ? ", checked" : "") + ", " + std::to_string(o.shardCount)
            + " shards";
@@ -206,7 +205,7 @@ std::string shardJson(const ShardRecord& shard)
     std::string out = "{\"format\":\"" + std::string(formatName) + "\"";
     out += ",\"seed\":" + std::to_string(o.seed);
     out += ",\"games\":" + std::to_string(o.games);
-    out += ",\"strategy\":\"" + std::string(strategyName(o.strategy)) + "\"";
+    out += ",\"strategy\":\"" + std::string(o.strategy->name) + "\"";
     out += ",\"stake_units\":" + std::to_string(o.stake.units);
     out += ",\"betx10\":" + std::string(o.stake.allAtOnce ? "true" : "false");
     out += ",\"rollouts\":" + std::to_string(o.rollouts);
