@@ -13,7 +13,7 @@ std::string pictureName(int code)
 {
     // Codes outside the deck keep the letter of the nearest suit.
     const int suit = std::clamp(suitOf(code), 0, 3);
-    const int rank = code - 13 * suit;
+    const int rank = code - cardsPerSuit * suit;
     return std::string("cards\\") + "dshc"[suit] + std::to_string(rank) + ".jpg";
 }
 

@@ -10,11 +10,13 @@ class Form1;
 // Card codes: 1..13 diamonds, 14..26 spades, 27..39 hearts, 40..52 clubs, ace to king within
 // a suit; 0 is no card.
 
+inline constexpr int cardsPerSuit = 13;
+
 // Rank code used for every rank comparison: ace..queen 1..12, king 0.
-constexpr int rankCode(int code) { return code % 13; }
+constexpr int rankCode(int code) { return code % cardsPerSuit; }
 
 // Suit of a card code 1..52: 0 diamonds, 1 spades, 2 hearts, 3 clubs.
-constexpr int suitOf(int code) { return (code - 1) / 13; }
+constexpr int suitOf(int code) { return (code - 1) / cardsPerSuit; }
 
 constexpr bool isCardCode(int code) { return code >= 1 && code <= 52; }
 

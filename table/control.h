@@ -64,16 +64,6 @@ public:
         ++revision_;
     }
 
-    // Pressed state of a button.
-    bool pressed() const { return pressed_; }
-    void setPressed(bool pressed)
-    {
-        if (pressed_ == pressed)
-            return;
-        pressed_ = pressed;
-        ++revision_;
-    }
-
     // The picture shown, as the path it was loaded from; "" is the empty picture.
     const std::string& picture() const { return picture_; }
     void setPicture(std::string_view picture);
@@ -93,7 +83,6 @@ private:
     mutable bool spelt_ = false;     // and the caption is exactly its decimal text
     mutable bool textStale_ = false; // that caption_ has yet to be written
     bool enabled_ = true;
-    bool pressed_ = false;
     std::uint32_t revision_ = 0;
 };
 

@@ -179,7 +179,7 @@ TEST(Form, ARestoredCopyEqualsItsOriginalAgain)
         const Control& b = t.form.controls()[i];
         EXPECT_TRUE(a.caption() == b.caption() && a.picture() == b.picture()
                     && a.foreColor() == b.foreColor() && a.backColor() == b.backColor()
-                    && a.enabled() == b.enabled() && a.pressed() == b.pressed())
+                    && a.enabled() == b.enabled())
             << a.name();
     }
     EXPECT_EQ(copy.HAND, t.form.HAND);

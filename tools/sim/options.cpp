@@ -87,6 +87,46 @@ std::optional<Options> parseMerge(const std::vector<std::string>& args, std::str
     return options;
 }
 
+bool takesValue(const std::string& arg)
+{
+    for (const char* option :
+         {"--games", "--stake", "--strategy", "--rollouts", "--threads", "--seed", "--shard"})
+        if (arg == option)
+            return true;
+    return false;
+}
+
+// Sets an option that takes a value; on a bad value returns false and sets error.
+bool setValue(const std::string& arg, const std::string& v, Options& options, std::string& error)
+{
+    error.clear();
+    if (arg == "--games") {
+        if (!number<long long>(v, 1, 1'000'000'000'000LL, options.games))
+            error = "--games takes a whole number from 1, not \"" + v + "\"";
+    } else if (arg == "--stake") {
+        if (!number(v, 1, 10, options.stake.units))
+            error = "--stake takes a whole number of units from 1 to 10, not \"" + v + "\"";
+    } else if (arg == "--strategy") {
+        options.strategy = strategyNamed(v);
+        if (!options.strategy)
+            error = "--strategy is " + strategyNames() + ", not \"" + v + "\"";
+    } else if (arg == "--rollouts") {
+        if (!number(v, 1, 100000, options.rollouts))
+            error = "--rollouts takes a whole number from 1 to 100000, not \"" + v + "\"";
+    } else if (arg == "--threads") {
+        if (!number(v, 1, 1024, options.threads))
+            error = "--threads takes a whole number from 1 to 1024, not \"" + v + "\"";
+    } else if (arg == "--seed") {
+        if (!number<std::uint64_t>(v, 0, UINT64_MAX, options.seed))
+            error = "--seed takes a whole number from 0, not \"" + v + "\"";
+    } else if (arg == "--shard") {
+        options.sharded = shardText(v, options);
+        if (!options.sharded)
+            error = "--shard takes K/N with 1 <= K <= N, not \"" + v + "\"";
+    }
+    return error.empty();
+}
+
 } // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
@@ -96,13 +136,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const auto value = [&]() -> const std::string* {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return nullptr;
-            }
-            return &args[++i];
-        };
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--json") {
@@ -112,66 +145,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         } else if (arg == "--betx10") {
             options.stake.allAtOnce = true;
             options.stake.units = 10;
-        } else if (arg == "--games") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number<long long>(*v, 1, 1'000'000'000'000LL, options.games)) {
-                error = "--games takes a whole number from 1, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--stake") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number(*v, 1, 10, options.stake.units)) {
-                error = "--stake takes a whole number of units from 1 to 10, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--strategy") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            options.strategy = strategyNamed(*v);
-            if (!options.strategy) {
-                error = "--strategy is " + strategyNames() + ", not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--rollouts") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number(*v, 1, 100000, options.rollouts)) {
-                error = "--rollouts takes a whole number from 1 to 100000, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--threads") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number(*v, 1, 1024, options.threads)) {
-                error = "--threads takes a whole number from 1 to 1024, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--shard") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!shardText(*v, options)) {
-                error = "--shard takes K/N with 1 <= K <= N, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-            options.sharded = true;
-        } else if (arg == "--seed") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number<std::uint64_t>(*v, 0, UINT64_MAX, options.seed)) {
-                error = "--seed takes a whole number from 0, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else {
+        } else if (!takesValue(arg)) {
             error = "unknown option \"" + arg + "\"";
+            return std::nullopt;
+        } else if (i + 1 >= args.size()) {
+            error = arg + " needs a value";
+            return std::nullopt;
+        } else if (!setValue(arg, args[++i], options, error)) {
             return std::nullopt;
         }
     }
