@@ -45,18 +45,23 @@ double toNumber(std::string_view text)
     return value;
 }
 
+std::size_t formatNumber(double value, char (&text)[maxNumberText])
+{
+    if (value == 0) {
+        text[0] = '0'; // no "-0"
+        return 1;
+    }
+    const bool whole =
+        std::fabs(value) < 1e15 && static_cast<double>(static_cast<long long>(value)) == value;
+    const auto [end, ec] = whole ? std::to_chars(text, text + maxNumberText, static_cast<long long>(value))
+                                 : std::to_chars(text, text + maxNumberText, value);
+    return static_cast<std::size_t>(end - text);
+}
+
 std::string numberText(double value)
 {
-    if (value == 0)
-        return "0"; // no "-0"
-    char buffer[64];
-    if (std::nearbyint(value) == value && std::fabs(value) < 1e15) {
-        const auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
-        return std::string(buffer, end);
-    }
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
+    char text[maxNumberText];
+    return std::string(text, formatNumber(value, text));
 }
 
 std::int16_t toInt16(double value) { return roundToInt<std::int16_t>(value); }
@@ -64,14 +69,24 @@ std::int32_t toInt32(double value) { return roundToInt<std::int32_t>(value); }
 
 double readNumber(const Control& control)
 {
+    if (const double* number = control.knownNumber())
+        return *number;
     try {
-        return toNumber(control.caption());
+        const double number = toNumber(control.caption());
+        control.noteNumber(number);
+        return number;
     } catch (const RunTimeError& e) {
         throw RunTimeError(std::string(e.what()) + " (caption of " + std::string(control.name())
                            + ")");
     }
 }
 
-void writeNumber(Control& control, double value) { control.setCaption(numberText(value)); }
+void writeNumber(Control& control, double value)
+{
+    if (std::isfinite(value))
+        control.setNumber(value);
+    else
+        control.setCaption(numberText(value));
+}
 
 } // namespace nablo

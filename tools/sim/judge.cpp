@@ -1,5 +1,7 @@
 #include "judge.h"
 
+#include <cmath>
+
 namespace nablo::sim {
 
 void PlacementJudge::afterClick(const Form1& form)
@@ -11,7 +13,7 @@ void PlacementJudge::afterClick(const Form1& form)
     const Judgement judgement = trainer_.judge(form, slot);
     ++judged;
     matched += judgement.slot == judgement.best;
-    givenUp += judgement.cost;
+    givenUpMicro += std::llround(judgement.cost * 1e6);
 }
 
 } // namespace nablo::sim

@@ -20,7 +20,9 @@ public:
 
     long long judged = 0;
     long long matched = 0;
-    double givenUp = 0;
+    // Summed in whole millionths, so that a run's total does not depend on the order its games
+    // are added up in.
+    long long givenUpMicro = 0;
 
 private:
     const StrategyInfo& strategy_;
