@@ -378,6 +378,7 @@ async function main() {
   document.getElementById("new-run").addEventListener("click", () => page.start());
   await page.start();
   table.removeAttribute("aria-busy");
+  page.readyAt = performance.now();
   document.body.dataset.ready = "true";
 }
 
