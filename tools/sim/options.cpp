@@ -1,23 +1,49 @@
 #include "options.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace nablo::sim {
 
-const char* const usage =
-    "usage: nablo-sim [OPTIONS]\n"
-    "Plays complete games headless on the game's own procedures and reports what they pay.\n"
-    "\n"
-    "  --games N        games to play (default 100000)\n"
-    "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
-    "  --betx10         stake ten units with one BETx10 click instead\n"
-    "  --strategy S     first, random, heuristic or advisor (default first)\n"
-    "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
-    "  --threads T      worker threads (default: every core)\n"
-    "  --seed N         seed of the run; the same seed and threads give the same report\n"
-    "  --check          check the table's invariants after every click\n"
-    "  --json           print the report as one JSON object\n"
-    "  --help           show this help\n";
+namespace {
+
+// "first, random, heuristic or advisor"
+std::string strategyNames()
+{
+    std::string names;
+    const auto all = strategies();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        names += std::string(i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + std::string(all[i].name);
+    return names;
+}
+
+} // namespace
+
+std::string usage()
+{
+    std::string text =
+        "usage: nablo-sim [OPTIONS]\n"
+        "Plays complete games headless on the game's own procedures and reports what they pay.\n"
+        "\n"
+        "  --games N        games to play (default 100000)\n"
+        "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
+        "  --betx10         stake ten units with one BETx10 click instead\n";
+    text += "  --strategy S     " + strategyNames() + " (default "
+            + std::string(strategies().front().name) + ")\n";
+    for (const StrategyInfo& strategy : strategies()) {
+        std::string name(strategy.name);
+        name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+        text += "                     " + name + " " + std::string(strategy.summary) + "\n";
+    }
+    text +=
+        "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
+        "  --threads T      worker threads (default: every core)\n"
+        "  --seed N         seed of the run; the same seed and threads give the same report\n"
+        "  --check          check the table's invariants after every click\n"
+        "  --json           print the report as one JSON object\n"
+        "  --help           show this help\n";
+    return text;
+}
 
 namespace {
 
@@ -71,12 +97,11 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             const std::string* v = value();
             if (!v)
                 return std::nullopt;
-            const auto strategy = strategyNamed(*v);
-            if (!strategy) {
-                error = "--strategy is first, random, heuristic or advisor, not \"" + *v + "\"";
+            options.strategy = strategyNamed(*v);
+            if (!options.strategy) {
+                error = "--strategy is " + strategyNames() + ", not \"" + *v + "\"";
                 return std::nullopt;
             }
-            options.strategy = *strategy;
         } else if (arg == "--rollouts") {
             const std::string* v = value();
             if (!v)
