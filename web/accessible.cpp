@@ -1,5 +1,7 @@
 #include "web/accessible.h"
 
+#include "game/rows.h"
+#include "table/board.h"
 #include "table/form.h"
 
 #include <array>
@@ -54,8 +56,9 @@ AccessibleText cardSlot(const Form1& form, int slot)
 
 AccessibleText tierRow(const Form1& form, const Control& label, int row)
 {
-    std::string value = "pays " + named(form, "CPAY" + std::to_string(row)).caption();
-    if (label.backColor() == colour::red)
+    const Control& amount = named(form, "CPAY" + std::to_string(row));
+    std::string value = "pays " + amount.caption();
+    if (isRowLit(label, amount))
         value += ", reached";
     return {sentenceCase(label.design().caption), value};
 }
@@ -63,20 +66,20 @@ AccessibleText tierRow(const Form1& form, const Control& label, int row)
 AccessibleText bonusRow(const Form1& form, const Control& label, int row)
 {
     const std::string k = std::to_string(row);
-    std::string value = "pays " + named(form, "BPAY" + k).caption() + ", hits "
-                        + named(form, "HIT" + k).caption();
-    if (label.backColor() == colour::red)
+    const Control& amount = named(form, "BPAY" + k);
+    std::string value = "pays " + amount.caption() + ", hits " + named(form, "HIT" + k).caption();
+    if (isRowLit(label, amount))
         value += ", showing";
     return {sentenceCase(label.design().caption), value};
 }
 
-AccessibleText boardCard(const Control& label, int code)
+AccessibleText boardCard(const Form1& form, int code)
 {
-    const Rgb colour = label.foreColor();
-    if (colour == colour::yellow)
-        return {cardName(code), "in a slot"};
-    if (colour == colour::blue)
-        return {cardName(code), "on the pile"};
+    switch (boardMark(form, code)) {
+    case BoardMark::InSlot: return {cardName(code), "in a slot"};
+    case BoardMark::OnPile: return {cardName(code), "on the pile"};
+    case BoardMark::Undealt: break;
+    }
     return {cardName(code), "not dealt"};
 }
 
@@ -189,8 +192,7 @@ AccessibleText accessibleText(const Form1& form, const Control& control)
     static constexpr std::string_view suitLetters = "DSHC";
     if (name.size() >= 2 && suitLetters.find(name[0]) != std::string_view::npos) {
         if (const int rank = numbered(name, name.substr(0, 1), 13))
-            return boardCard(control,
-                             static_cast<int>(suitLetters.find(name[0])) * 13 + rank);
+            return boardCard(form, static_cast<int>(suitLetters.find(name[0])) * 13 + rank);
     }
     if (std::string row = boardRowName(name); !row.empty())
         return {row, {}};

@@ -2,9 +2,9 @@
 // controls as they are and hands over clicks, keys and answers.
 
 #include "advice/advisor.h"
-#include "advice/strategy.h"
 #include "game/events.h"
 #include "game/reset.h"
+#include "game/state.h"
 #include "table/design.h"
 #include "table/errors.h"
 #include "table/form.h"
@@ -16,7 +16,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -89,19 +88,10 @@ std::string controlChange(std::size_t index, const Control& control, const Acces
            + ",\"accessibleValue\":" + quoted(text.value) + "}";
 }
 
-bool inPlay(const Form1& form)
-{
-    const bool slotsTakeClicks = std::any_of(form.controls().begin(), form.controls().end(),
-                                             [](const Control& control) {
-                                                 return control.name().starts_with("CARD")
-                                                        && control.enabled();
-                                             });
-    return slotsTakeClicks && !playableSlots(form).empty();
-}
-
 bool isRunningGame()
 {
-    return session && session->state == RunState::Running && inPlay(session->form);
+    return session && session->state == RunState::Running && isInPlay(session->form)
+           && !playableSlots(session->form).empty();
 }
 
 // The same seed for the same table, so that asking twice gives the same advice.

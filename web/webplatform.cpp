@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 // The page script keeps its side of the platform in Module.page.
 EM_JS(void, pagePlaySound, (const char* path), { Module.page.playSound(UTF8ToString(path)); });
@@ -21,6 +22,8 @@ EM_JS(char*, pagePictureProblem, (const char* path), {
     stringToUTF8(problem, text, size);
     return text;
 });
+
+EM_JS(void, pageGameEnded, (const char* summary), { Module.page.gameEnded(UTF8ToString(summary)); });
 
 // Shows the box and resolves to 0 (OK), 1 (Yes) or 2 (No); the game is suspended meanwhile.
 EM_ASYNC_JS(int, pageShowMessage, (const char* title, const char* text, int yesNo, int icon), {
@@ -42,6 +45,18 @@ void WebPlatform::loadPicture(const std::string& path)
                                                               &std::free);
     if (problem)
         throw RunTimeError("Cannot load picture \"" + path + "\" (" + file + "): " + problem.get());
+}
+
+void WebPlatform::gameEnded(const GameOutcome& outcome)
+{
+    std::string summary = "Game over: " + std::to_string(outcome.cardsPlaced) + " cards placed, "
+                          + std::to_string(outcome.pay) + " credits paid";
+    switch (outcome.ending) {
+    case GameEnding::AllCardsPlaced: summary += ", all cards placed"; break;
+    case GameEnding::OutOfCredits: summary += ", no credits left"; break;
+    case GameEnding::NoPlayableCard: break;
+    }
+    pageGameEnded(summary.c_str());
 }
 
 Answer WebPlatform::showMessage(const MessageBox& box)

@@ -13,6 +13,8 @@ public:
     void playSound(const std::string& path) override;
     void loadPicture(const std::string& path) override;
     Answer showMessage(const MessageBox& box) override;
+    // Tells the page the outcome in words, for its status line, before the box opens.
+    void gameEnded(const GameOutcome& outcome) override;
     void reseedRandom() override { random_.reseed(); }
     float nextRandom() override { return random_.next(); }
 

@@ -167,6 +167,7 @@ class Page {
     this.state = RunState.running;
     this.demo = { running: false, clicking: false, timer: 0 };
     this.adviceSummary = "";
+    this.outcome = "";
     this.soundNote = "";
     this.soundNoteTimer = 0;
   }
@@ -204,6 +205,8 @@ class Page {
     if (!this.demo.clicking)
       this.stopDemo();
     this.clearAdvice();
+    if (this.outcome)
+      this.announce("");
     this.busy = true;
     const state = await this.module.ccall("nablo_click", "number", ["string"], [name],
                                           { async: true });
@@ -293,7 +296,14 @@ class Page {
     const parts = [this.adviceSummary, this.demo.running ? "demo" : "", this.soundNote]
       .filter((part) => part);
     document.title = [this.design.caption, ...parts].join(" \u2014 ");
-    document.getElementById("status").textContent = parts.join(" \u2014 ");
+    document.getElementById("status").textContent = [this.outcome, ...parts]
+      .filter((part) => part).join(" \u2014 ");
+  }
+
+  // The outcome of the last game stays on the status line until the next game starts.
+  announce(outcome) {
+    this.outcome = outcome;
+    this.updateTitle();
   }
 
   showHelp() {
@@ -352,6 +362,7 @@ async function main() {
     page: {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
+      gameEnded: (summary) => page.announce(summary),
       showMessage: (title, text, yesNo, icon) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();

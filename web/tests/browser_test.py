@@ -214,6 +214,9 @@ class PageTest(unittest.TestCase):
         self.assertTrue(box["text"].endswith("ゲームを続けますか？"))
         self.assertEqual(box["buttons"], ["Yes", "No"])
         self.assertEqual(box["focused"], "Yes")
+        # The typed end of the game is told on the status line, for the eye and the screen reader.
+        status = browser.driver.find_element("id", "status").text
+        self.assertRegex(status, r"^Game over: \d+ cards placed, \d+ credits paid")
 
         # Clicks and keys meant for the table do not reach it while the box is open.
         before = browser.table()
