@@ -49,9 +49,7 @@ class TableView {
       element.classList.add("align-" + control.align);
       if (control.border)
         element.classList.add("bordered");
-      const spoken = document.createElement("span");
-      spoken.className = "spoken";
-      element.append(caption, spoken);
+      element.append(caption);
     } else {
       element.setAttribute("role", "img");
       element.append(this.pictureElement());
@@ -98,7 +96,6 @@ class TableView {
     caption.textContent = change.caption.replace(/\r\n/g, "\n");
     element.style.color = change.fore;
     element.style.background = control.transparent ? "transparent" : change.back;
-    element.lastChild.textContent = change.accessibleValue;
     element.classList.toggle("disabled", !change.enabled);
     return element;
   }

@@ -260,6 +260,14 @@ class PageTest(unittest.TestCase):
         self.assertTrue(advice[0].startswith("NABLO ver0.9 \u2014 advice: "), advice[0])
         self.assertTrue(advice[1])
 
+        ActionChains(browser.driver).send_keys("m").perform()
+        self.assertIn("sound off", browser.driver.find_element("id", "status").text)
+        # The demo places the advisor's cards up to the end-of-game box.
+        ActionChains(browser.driver).send_keys("d").perform()
+        browser.wait_for("return boxes.open", "the demo to reach the end of the game", 120)
+        self.answer("Yes")
+        self.assertFalse(browser.run("return page.demo.running"))
+
 
 class MissingPictureTest(unittest.TestCase):
     def test_missing_picture_is_a_run_time_error(self):
