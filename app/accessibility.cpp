@@ -86,7 +86,7 @@ QString cardName(int code)
     if (!isCardCode(code))
         return {};
     return QStringLiteral("%1 of %2").arg(
-        QLatin1String(rankNames[static_cast<std::size_t>((code - 1) % 13)]),
+        QLatin1String(rankNames[static_cast<std::size_t>(rankOf(code) - 1)]),
         QLatin1String(suitNames[static_cast<std::size_t>(suitOf(code))]));
 }
 

@@ -15,6 +15,9 @@ inline constexpr int cardsPerSuit = 13;
 // Rank code used for every rank comparison: ace..queen 1..12, king 0.
 constexpr int rankCode(int code) { return code % cardsPerSuit; }
 
+// Rank of a card code 1..52 as it is named: 1 ace .. 11 jack, 12 queen, 13 king.
+constexpr int rankOf(int code) { return (code - 1) % cardsPerSuit + 1; }
+
 // Suit of a card code 1..52: 0 diamonds, 1 spades, 2 hearts, 3 clubs.
 constexpr int suitOf(int code) { return (code - 1) / cardsPerSuit; }
 

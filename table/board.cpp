@@ -15,6 +15,15 @@ void Color_Change(Form1& form, std::int16_t code, std::string_view word)
         form.rankLabel(code).setForeColor(colour);
 }
 
+int boardCode(const Form1& form, const Control& label)
+{
+    for (int code = 1; code <= 52; ++code) {
+        if (&form.rankLabel(code) == &label)
+            return code;
+    }
+    return 0;
+}
+
 BoardMark boardMark(const Form1& form, int code)
 {
     const Rgb colour = form.rankLabel(code).foreColor();

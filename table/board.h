@@ -5,6 +5,7 @@
 
 namespace nablo {
 
+class Control;
 class Form1;
 
 // Colours the card board label of a card code: "KI" yellow (in a slot), "AO" blue (on the
@@ -14,6 +15,9 @@ void Color_Change(Form1& form, std::int16_t code, std::string_view word);
 
 // Where the card board shows a card: not yet dealt in this pass, in a slot, or on the pile.
 enum class BoardMark { Undealt, InSlot, OnPile };
+
+// The card code 1..52 whose label on the card board this control is, or 0.
+int boardCode(const Form1& form, const Control& label);
 
 // The mark of a code 1..52 as Color_Change last left it.
 BoardMark boardMark(const Form1& form, int code);

@@ -1,5 +1,6 @@
 #include "web/accessible.h"
 
+#include "deck/cards.h"
 #include "game/rows.h"
 #include "table/board.h"
 #include "table/form.h"
@@ -157,10 +158,10 @@ AccessibleText payTableText(const Form1& form, const Control& control)
 
 std::string cardName(int code)
 {
-    if (code < 1 || code > 52)
+    if (!isCardCode(code))
         return {};
-    const auto index = static_cast<std::size_t>(code - 1);
-    return std::string(rankNames[index % 13]) + " of " + std::string(suitNames[index / 13]);
+    return std::string(rankNames[static_cast<std::size_t>(rankOf(code) - 1)]) + " of "
+           + std::string(suitNames[static_cast<std::size_t>(suitOf(code))]);
 }
 
 AccessibleText accessibleText(const Form1& form, const Control& control)
@@ -189,11 +190,8 @@ AccessibleText accessibleText(const Form1& form, const Control& control)
     }
     if (AccessibleText row = payTableText(form, control); !row.name.empty())
         return row;
-    static constexpr std::string_view suitLetters = "DSHC";
-    if (name.size() >= 2 && suitLetters.find(name[0]) != std::string_view::npos) {
-        if (const int rank = numbered(name, name.substr(0, 1), 13))
-            return boardCard(form, static_cast<int>(suitLetters.find(name[0])) * 13 + rank);
-    }
+    if (const int code = boardCode(form, control))
+        return boardCard(form, code);
     if (std::string row = boardRowName(name); !row.empty())
         return {row, {}};
     // The headings: their caption.
