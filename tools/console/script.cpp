@@ -166,6 +166,8 @@ public:
 
 private:
     std::function<void()> parseCall(const std::vector<std::string>& words);
+    // advise, trainer on|off, stats.
+    std::function<void()> parseTraining(const std::vector<std::string>& words);
     std::function<void()> parseSet(const std::vector<std::string>& words, const std::string& line);
     Control& control(const std::string& name)
     {
@@ -223,25 +225,29 @@ std::function<void()> Interpreter::parse(const std::string& line)
         return parseSet(words, line);
     if (command == "call")
         return parseCall(words);
-    if (command == "advise") {
-        expectCount(words, 1, "advise");
-        return [this] { training_.advise(form_); };
-    }
-    if (command == "trainer") {
-        if (words.size() != 2 || (words[1] != "on" && words[1] != "off"))
-            throw BadLine{"usage: trainer on|off"};
-        const bool on = words[1] == "on";
-        return [this, on] { training_.setTrainerOn(on); };
-    }
-    if (command == "stats") {
-        expectCount(words, 1, "stats");
-        return [this] { training_.stats(); };
-    }
+    if (command == "advise" || command == "trainer" || command == "stats")
+        return parseTraining(words);
     if (command == "dump") {
         expectCount(words, 1, "dump");
         return [this] { out_ << dump(form_) << '\n'; };
     }
     throw BadLine{"unknown command \"" + command + "\""};
+}
+
+std::function<void()> Interpreter::parseTraining(const std::vector<std::string>& words)
+{
+    if (words[0] == "advise") {
+        expectCount(words, 1, "advise");
+        return [this] { training_.advise(form_); };
+    }
+    if (words[0] == "stats") {
+        expectCount(words, 1, "stats");
+        return [this] { training_.stats(); };
+    }
+    if (words.size() != 2 || (words[1] != "on" && words[1] != "off"))
+        throw BadLine{"usage: trainer on|off"};
+    const bool on = words[1] == "on";
+    return [this, on] { training_.setTrainerOn(on); };
 }
 
 std::function<void()> Interpreter::parseSet(const std::vector<std::string>& words,
