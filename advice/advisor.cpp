@@ -6,7 +6,9 @@
 #include "game/place.h"
 #include "table/errors.h"
 #include "table/form.h"
+#include "table/numbers.h"
 
+#include <cmath>
 #include <limits>
 
 namespace nablo {
@@ -78,6 +80,24 @@ Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
         }
     }
     return advice;
+}
+
+namespace {
+
+std::uint64_t adviceSeed(const Form1& form)
+{
+    const double placed = readNumber(form.TEN());
+    auto seed = static_cast<std::uint64_t>(std::llround(placed));
+    for (int k = 1; k <= 5; ++k)
+        seed = seed * 53 + static_cast<std::uint64_t>(form.HAND[static_cast<std::size_t>(k)]);
+    return seed;
+}
+
+} // namespace
+
+Advisor::Advice adviseOn(const Form1& form)
+{
+    return Advisor(adviceRollouts).advise(form, adviceSeed(form));
 }
 
 } // namespace nablo

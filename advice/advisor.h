@@ -45,4 +45,12 @@ private:
     ChoiceFunction policy_;
 };
 
+// Continuations the advice of the window and of the page plays for each playable slot: enough
+// for estimates a player can trust, few enough to answer within a few tens of milliseconds.
+inline constexpr int adviceRollouts = 3072;
+
+// The advice shown to the player for the table as it stands; the same table always gets the
+// same advice.
+Advisor::Advice adviseOn(const Form1& form);
+
 } // namespace nablo

@@ -27,9 +27,6 @@ namespace nablo::web {
 
 namespace {
 
-// Continuations per slot of the advice and the demo, as many as the desktop's.
-constexpr int adviceRollouts = 1024;
-
 enum class RunState { Running = 0, Ended = 1, Failed = 2 };
 
 // One run of the program: the table and what the page was last told about each control.
@@ -91,15 +88,6 @@ bool isRunningGame()
 {
     return session && session->state == RunState::Running && isInPlay(session->form)
            && !playableSlots(session->form).empty();
-}
-
-// The same seed for the same table, so that asking twice gives the same advice.
-std::uint64_t adviceSeed(const Form1& form)
-{
-    auto seed = static_cast<std::uint64_t>(std::llround(readNumber(*form.find("TEN"))));
-    for (int k = 1; k <= 5; ++k)
-        seed = seed * 53 + static_cast<std::uint64_t>(form.HAND[static_cast<std::size_t>(k)]);
-    return seed;
 }
 
 std::string figure(double value)
@@ -201,7 +189,7 @@ EMSCRIPTEN_KEEPALIVE const char* nablo_advice()
     if (!isRunningGame())
         return answer("{\"slot\":0,\"summary\":\"\"}");
     const Form1& form = session->form;
-    const Advisor::Advice advice = Advisor(adviceRollouts).advise(form, adviceSeed(form));
+    const Advisor::Advice advice = adviseOn(form);
     const std::vector<int> playable = playableSlots(form);
     return answer("{\"slot\":" + std::to_string(advice.slot)
                   + ",\"summary\":" + quoted(advice.slot ? adviceSummary(playable, advice) : "")
