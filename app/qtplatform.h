@@ -29,7 +29,7 @@ public:
 
     PictureCache& pictures() { return pictures_; }
 
-    // The window message boxes are centred on.
+    // The window message boxes open over.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
     // Runs before a message box opens, so the table behind it is up to date.
