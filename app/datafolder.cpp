@@ -1,25 +1,36 @@
 #include "app/datafolder.h"
 
+#include "app/gamepath.h"
+#include "deck/cards.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace nablo {
 
-namespace {
-bool hasCards(const QString& folder) { return QFileInfo(QDir(folder).filePath("cards")).isDir(); }
-} // namespace
+bool holdsGameData(const QString& folder)
+{
+    const QDir dir(folder);
+    if (!QFileInfo(dir.filePath(QStringLiteral("wav"))).isDir())
+        return false;
+    for (std::int16_t code = 1; code <= 52; ++code) {
+        if (!QFileInfo(dir.filePath(localFilePath(CA(code)))).isFile())
+            return false;
+    }
+    return true;
+}
 
 QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory)
 {
-    if (hasCards(workingDirectory))
-        return workingDirectory;
     const QString candidates[] = {
+        workingDirectory,
         executableDirectory,
         QDir::cleanPath(executableDirectory + "/../share/nablo"),
+        QDir::cleanPath(executableDirectory + "/../share/games/nablo"),
     };
     for (const QString& folder : candidates) {
-        if (hasCards(folder))
+        if (holdsGameData(folder))
             return folder;
     }
     return {};
