@@ -34,9 +34,13 @@ QString boxText(const std::string& text)
     return lines;
 }
 
-// The top of the card slots, in window pixels: everything the player reads after a game (the
-// card counter, both pay tables, the card board) lies above it.
-constexpr int slotsTop = windowDesign[designIndex("CARD1")].top / twipsPerPixel;
+// The card slots, in window pixels: everything the player reads after a game (the card
+// counter, both pay tables, the card board) lies above them.
+constexpr ControlDesign slot = windowDesign[designIndex("CARD1")];
+constexpr int slotsTop = slot.top / twipsPerPixel;
+constexpr int slotsMiddle = (slot.top + slot.height / 2) / twipsPerPixel;
+// Room above a box for the title bar the window manager adds; Qt places the box's inside.
+constexpr int titleBarRoom = 32;
 } // namespace
 
 GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
@@ -46,11 +50,10 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
 {
     setDefaultButton(question_ ? Yes : Ok);
     setEscapeButton(question_ ? nullptr : button(Ok));
-    // A question has no close button: only its two answers end it.
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (!question_)
-        flags |= Qt::WindowCloseButtonHint;
-    setWindowFlags(flags);
+    // No maximize or minimize button. A question keeps its close button, which does nothing:
+    // Qt can only leave every button out by offering them all to the window manager.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
     // Y and N answer a question; a desktop whose button texts carry no mnemonic gets them too.
     if (question_) {
         for (const auto& [which, key] : {std::pair{Yes, Qt::Key_Y}, std::pair{No, Qt::Key_N}}) {
@@ -64,7 +67,8 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
 QPoint GameMessageBox::placement(const QRect& windowArea, const QSize& boxSize,
                                  const QRect& available)
 {
-    QPoint where(windowArea.center().x() - boxSize.width() / 2, windowArea.top() + slotsTop);
+    QPoint where(windowArea.center().x() - boxSize.width() / 2,
+                 windowArea.top() + std::max(slotsMiddle - boxSize.height() / 2, slotsTop + titleBarRoom));
     if (!available.isEmpty()) {
         where.setX(std::clamp(where.x(), available.left(),
                               std::max(available.left(), available.right() + 1 - boxSize.width())));
@@ -82,7 +86,7 @@ void GameMessageBox::showEvent(QShowEvent* event)
         return;
     const QRect windowArea(window_->mapToGlobal(QPoint(0, 0)), window_->size());
     const QScreen* screen = window_->screen();
-    move(placement(windowArea, frameGeometry().size(),
+    move(placement(windowArea, size(),
                    screen ? screen->availableGeometry() : QRect()));
 }
 
