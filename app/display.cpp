@@ -1,5 +1,9 @@
 #include "app/display.h"
 
+#include "app/translation.h"
+
+#include <QStringList>
+
 #include <xcb/xcb.h>
 
 #include <sys/socket.h>
@@ -109,6 +113,23 @@ DisplayChoice chooseDisplay()
     return chooseDisplay({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                           std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"),
                           std::getenv("XDG_CURRENT_DESKTOP"), canOpenX, canOpenWayland});
+}
+
+QString noDisplayMessage(DisplayState state)
+{
+    if (state == DisplayState::Unset)
+        return translated("Display", QT_TRANSLATE_NOOP("Display",
+            "nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
+            "desktop, or headless with: xvfb-run nablo"));
+    QStringList named;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            named << QStringLiteral("%1=%2").arg(QLatin1String(variable), qEnvironmentVariable(variable));
+    }
+    return translated("Display", QT_TRANSLATE_NOOP("Display",
+                          "nablo: cannot open the display (%1); run it on a desktop, or "
+                          "headless with: xvfb-run nablo"))
+        .arg(named.join(QStringLiteral(", ")));
 }
 
 } // namespace nablo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 namespace nablo {
@@ -31,5 +33,9 @@ DisplayChoice chooseDisplay(const DisplayEnvironment& environment);
 
 // The same for this process, with real connection attempts.
 DisplayChoice chooseDisplay();
+
+// The one line that tells the player why the game cannot open its window (state is Unset or
+// Unreachable), naming the displays of this process that were tried.
+QString noDisplayMessage(DisplayState state);
 
 } // namespace nablo

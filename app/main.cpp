@@ -10,30 +10,6 @@
 
 #include <cstdio>
 
-namespace {
-// Qt aborts with a core dump when it cannot open a window; say why in one line instead.
-int reportNoDisplay(nablo::DisplayState state)
-{
-    const char* message =
-        state == nablo::DisplayState::Unset
-            ? QT_TRANSLATE_NOOP("Main", "nablo: no display found (DISPLAY and WAYLAND_DISPLAY "
-                                        "are unset); run it on a desktop, or headless with: "
-                                        "xvfb-run nablo")
-            : QT_TRANSLATE_NOOP("Main", "nablo: cannot open the display (%1); run it on a "
-                                        "desktop, or headless with: xvfb-run nablo");
-    QStringList named;
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!qEnvironmentVariableIsEmpty(variable))
-            named << QStringLiteral("%1=%2").arg(variable, qEnvironmentVariable(variable));
-    }
-    QString line = nablo::translated("Main", message);
-    if (state == nablo::DisplayState::Unreachable)
-        line = line.arg(named.join(QStringLiteral(", ")));
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    return 2;
-}
-} // namespace
-
 int main(int argc, char* argv[])
 {
     nablo::loadTranslation();
@@ -42,8 +18,11 @@ int main(int argc, char* argv[])
         return *status;
 
     const nablo::DisplayChoice display = nablo::chooseDisplay();
-    if (display.state != nablo::DisplayState::Ready)
-        return reportNoDisplay(display.state);
+    if (display.state != nablo::DisplayState::Ready) {
+        // Qt aborts with a core dump when it cannot open a window; say why in one line instead.
+        std::fprintf(stderr, "%s\n", nablo::noDisplayMessage(display.state).toLocal8Bit().constData());
+        return 2;
+    }
     if (!display.platform.empty())
         qputenv("QT_QPA_PLATFORM", display.platform.c_str());
 

@@ -11,7 +11,7 @@ fail=0
 expectNoDisplay() {
   local words=$1
   shift
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work" "$@" "$game" \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL=C XDG_RUNTIME_DIR="$work" "$@" "$game" \
     2>"$work/err" >/dev/null
   local status=$?
   if [ "$status" -ne 2 ] || [ "$(wc -l <"$work/err")" -ne 1 ] || ! grep -q "^nablo: $words" "$work/err"; then
