@@ -9,16 +9,19 @@
 
 namespace nablo {
 
-bool holdsGameData(const QString& folder)
+bool holdsCardPictures(const QString& folder)
 {
     const QDir dir(folder);
-    if (!QFileInfo(dir.filePath(QStringLiteral("wav"))).isDir())
-        return false;
     for (std::int16_t code = 1; code <= 52; ++code) {
         if (!QFileInfo(dir.filePath(localFilePath(CA(code)))).isFile())
             return false;
     }
     return true;
+}
+
+bool holdsGameData(const QString& folder)
+{
+    return holdsCardPictures(folder) && QFileInfo(QDir(folder).filePath(QStringLiteral("wav"))).isDir();
 }
 
 QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory)
@@ -29,9 +32,12 @@ QString findDataFolder(const QString& workingDirectory, const QString& executabl
         QDir::cleanPath(executableDirectory + "/../share/nablo"),
         QDir::cleanPath(executableDirectory + "/../share/games/nablo"),
     };
-    for (const QString& folder : candidates) {
-        if (holdsGameData(folder))
-            return folder;
+    // A game without its sounds still plays (each sound beeps); one without its pictures cannot.
+    for (bool (*holds)(const QString&) : {holdsGameData, holdsCardPictures}) {
+        for (const QString& folder : candidates) {
+            if (holds(folder))
+                return folder;
+        }
     }
     return {};
 }

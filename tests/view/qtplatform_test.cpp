@@ -182,6 +182,9 @@ private slots:
         QCOMPARE(findDataFolder(work, exe), work);
         QVERIFY(QDir(work).rmdir("wav"));
         QCOMPARE(findDataFolder(work, exe), exe);
+        // Without any sounds folder the pictures alone decide: the game plays, beeping.
+        QVERIFY(QDir(exe).rmdir("wav") && dir.rmpath("prefix/share/games/nablo/wav"));
+        QCOMPARE(findDataFolder(work, exe), work);
     }
 
     void displayIsOpenedBeforeQt()
