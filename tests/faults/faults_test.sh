@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real game on a machine that lets it down: broken card pictures, a stray cards folder in
-# the working directory, missing sounds, no sound
-# device, the display going away, the window closed with a box open. The program must tell the
+# the working directory, missing sounds, no sound device, the display going away, the window
+# closed with a box open. The program must tell the
 # player, or play on, and must never crash or hang.
 # Usage: faults_test.sh MODE <nablo> <captionshot> <closewindow> <folder for the screenshots>
 set -u
