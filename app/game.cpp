@@ -2,6 +2,8 @@
 
 #include "game/reset.h"
 
+#include "app/tooltips.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
@@ -40,6 +42,7 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
         QCoreApplication::instance()->installNativeEventFilter(&*closeFilter_);
     }
     view_.setWindowIcon(windowIcon());
+    installToolTips(view_);
 }
 
 std::optional<int> Game::load()
