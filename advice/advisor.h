@@ -1,5 +1,7 @@
 #pragma once
 
+#include "advice/strategy.h"
+
 #include <array>
 #include <cstdint>
 
@@ -9,16 +11,19 @@ class Form1;
 
 // Estimates, for every playable slot, the pay of the rest of the game if that card is placed now:
 // Monte Carlo continuations of the very same game procedures on copies of the table, drawn with
-// the game's own draw from the cards still undrawn in the pass, played on by the heuristic.
+// the game's own draw from the cards still undrawn in the pass, played on by a policy.
 class Advisor {
 public:
     struct Advice {
         int slot = 0;                  // the slot to place, 0 when none is playable
         std::array<double, 6> expected{}; // by slot 1..5; NaN for a blocked slot
-        int rollouts = 0;              // continuations played for each slot
     };
 
-    explicit Advisor(int rollouts = 64) : rollouts_(rollouts) {}
+    // policy plays the continuations on.
+    explicit Advisor(int rollouts = 64, ChoiceFunction policy = chooseHeuristic)
+        : rollouts_(rollouts), policy_(policy)
+    {
+    }
 
     // Deterministic for a given table and seed. Slots share their continuations' random
     // streams, so their estimates differ by the choice, not by luck.
@@ -26,6 +31,7 @@ public:
 
 private:
     int rollouts_;
+    ChoiceFunction policy_;
 };
 
 } // namespace nablo

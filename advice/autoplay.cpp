@@ -1,6 +1,5 @@
 #include "advice/autoplay.h"
 
-#include "advice/advisor.h"
 #include "game/events.h"
 #include "game/place.h"
 #include "table/errors.h"
@@ -8,26 +7,7 @@
 
 namespace nablo {
 
-int chooseSlot(const Form1& form, Strategy strategy, Xoshiro128& random, const Advisor* advisor)
-{
-    switch (strategy) {
-    case Strategy::First:
-        return firstPlayable(form);
-    case Strategy::Random: {
-        const std::vector<int> slots = playableSlots(form);
-        return slots.empty() ? 0 : slots[random.next() % slots.size()];
-    }
-    case Strategy::Heuristic:
-        return heuristicChoice(form);
-    case Strategy::Advisor:
-        break;
-    }
-    if (!advisor)
-        return heuristicChoice(form);
-    return advisor->advise(form, (std::uint64_t(random.next()) << 32) | random.next()).slot;
-}
-
-GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake, Strategy strategy,
+GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake, const StrategyInfo& strategy,
                      const Advisor* advisor, const std::function<void(Form1&)>& afterClick)
 {
     const auto press = [&](std::string_view name) {
@@ -44,7 +24,7 @@ GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake, Strat
     }
     const int ended = platform.gamesEnded;
     while (platform.gamesEnded == ended) {
-        const int slot = chooseSlot(form, strategy, platform.generator, advisor);
+        const int slot = strategy.choose(form, platform.generator, advisor);
         if (slot == 0)
             throw RunTimeError("Internal error: a game in play has no playable slot");
         Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));

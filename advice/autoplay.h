@@ -15,14 +15,10 @@ struct Stake {
     bool allAtOnce = false; // "BETx10" instead of unit by unit (always ten units)
 };
 
-// The slot a strategy places next on this table, 0 when none is playable.
-int chooseSlot(const Form1& form, Strategy strategy, Xoshiro128& random, const Advisor* advisor);
-
 // Places the stake and plays one game to its end-of-game box with a strategy, through the same
-// clicks a player makes. The platform must be watching the form and answer Yes; the credits
-// must cover the stake.
+// clicks a player makes. The platform must be the form's; the credits must cover the stake.
 // afterClick, when given, runs after every click of the game.
-GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake, Strategy strategy,
+GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake, const StrategyInfo& strategy,
                      const Advisor* advisor = nullptr,
                      const std::function<void(Form1&)>& afterClick = {});
 

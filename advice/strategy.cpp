@@ -1,55 +1,13 @@
 #include "advice/strategy.h"
 
+#include "advice/advisor.h"
 #include "deck/cards.h"
+#include "deck/random.h"
 #include "table/form.h"
 
 #include <array>
 
 namespace nablo {
-
-namespace {
-
-constexpr int suitOf(int code) { return (code - 1) / 13; }
-
-bool matches(int a, int b)
-{
-    return a != 0 && b != 0 && (suitOf(a) == suitOf(b) || rankCode(a) == rankCode(b));
-}
-
-} // namespace
-
-std::optional<Strategy> strategyNamed(std::string_view name)
-{
-    if (name == "first")
-        return Strategy::First;
-    if (name == "random")
-        return Strategy::Random;
-    if (name == "heuristic")
-        return Strategy::Heuristic;
-    if (name == "advisor")
-        return Strategy::Advisor;
-    return std::nullopt;
-}
-
-std::string_view strategyName(Strategy strategy)
-{
-    switch (strategy) {
-    case Strategy::First: return "first";
-    case Strategy::Random: return "random";
-    case Strategy::Heuristic: return "heuristic";
-    case Strategy::Advisor: break;
-    }
-    return "advisor";
-}
-
-std::vector<int> playableSlots(const Form1& form)
-{
-    std::vector<int> slots;
-    for (int k = 1; k <= 5; ++k)
-        if (form.CANPLAY[k] == -1 && form.HAND[k] != 0)
-            slots.push_back(k);
-    return slots;
-}
 
 int firstPlayable(const Form1& form)
 {
@@ -74,7 +32,7 @@ int heuristicChoice(const Form1& form)
             continue;
         bool followed = false;
         for (int j = 1; j <= 5; ++j)
-            followed |= j != k && matches(hand[k], hand[j]);
+            followed |= j != k && hand[j] != 0 && matches(hand[k], hand[j]);
         const int sameSuitOthers = suitCount[static_cast<std::size_t>(suitOf(hand[k]))] - 1;
         // Followed cards first; among them, the fewest others of the same suit.
         const int score = (followed ? 100 : 0) - sameSuitOthers;
@@ -84,6 +42,45 @@ int heuristicChoice(const Form1& form)
         }
     }
     return best;
+}
+
+int chooseHeuristic(const Form1& form, Xoshiro128&, const Advisor*) { return heuristicChoice(form); }
+
+namespace {
+
+int chooseFirst(const Form1& form, Xoshiro128&, const Advisor*) { return firstPlayable(form); }
+
+int chooseRandom(const Form1& form, Xoshiro128& random, const Advisor*)
+{
+    const std::vector<int> slots = playableSlots(form);
+    return slots.empty() ? 0 : slots[random.next() % slots.size()];
+}
+
+// Without an advisor, the heuristic chooses.
+int chooseByAdvice(const Form1& form, Xoshiro128& random, const Advisor* advisor)
+{
+    if (!advisor)
+        return heuristicChoice(form);
+    return advisor->advise(form, (std::uint64_t(random.next()) << 32) | random.next()).slot;
+}
+
+constexpr std::array<StrategyInfo, 4> registry{{
+    {"first", "the first playable slot from the left", chooseFirst},
+    {"random", "any playable slot, at random", chooseRandom},
+    {"heuristic", "a card another slot card follows, keeping the slots' main suit together", chooseHeuristic},
+    {"advisor", "the best estimate of the advisor's continuations", chooseByAdvice},
+}};
+
+} // namespace
+
+std::span<const StrategyInfo> strategies() { return registry; }
+
+const StrategyInfo* strategyNamed(std::string_view name)
+{
+    for (const StrategyInfo& strategy : registry)
+        if (strategy.name == name)
+            return &strategy;
+    return nullptr;
 }
 
 } // namespace nablo

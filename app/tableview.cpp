@@ -165,7 +165,6 @@ void TableView::apply(std::size_t index)
     } else if (auto* button = qobject_cast<ButtonWidget*>(widget)) {
         button->setText(QString::fromStdString(control.caption()));
         button->setBackColor(toQColor(control.backColor()));
-        button->setPressedLook(control.pressed());
         button->setPicture(path, picture);
     } else if (auto* image = qobject_cast<PictureWidget*>(widget)) {
         image->setPicture(path, picture);

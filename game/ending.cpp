@@ -3,6 +3,7 @@
 #include "deck/cards.h"
 #include "game/messages.h"
 #include "game/reset.h"
+#include "game/state.h"
 #include "table/errors.h"
 #include "table/form.h"
 #include "table/numbers.h"
@@ -28,7 +29,10 @@ void L_CHECK(Form1& form)
 
     PAYOUT(form);
     Platform& platform = form.platform();
-    if (readNumber(form.COINS()) == 0 && form.PAY == 0) {
+    const bool outOfCredits = readNumber(form.COINS()) == 0 && form.PAY == 0;
+    platform.gameEnded(
+        gameOutcome(form, outOfCredits ? GameEnding::OutOfCredits : GameEnding::NoPlayableCard));
+    if (outOfCredits) {
         platform.showMessage(outOfCreditsPayBox(form.PAY));
         platform.showMessage(outOfCreditsEndBox());
         endProgram();

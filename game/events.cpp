@@ -1,9 +1,9 @@
 #include "game/events.h"
 
+#include "game/betting.h"
 #include "game/place.h"
 #include "game/start.h"
 #include "table/form.h"
-#include "wager/betting.h"
 
 #include <array>
 #include <utility>

@@ -5,20 +5,22 @@
 #include "game/messages.h"
 #include "game/reset.h"
 #include "game/rows.h"
+#include "game/state.h"
 #include "table/board.h"
 #include "table/errors.h"
 #include "table/form.h"
 #include "table/numbers.h"
 #include "wager/payout.h"
+#include "wager/tiers.h"
 
 namespace nablo {
 
 namespace {
 
-// Tier rows by pay-table row: CPAY2 "27-28 CARDS" .. CPAY7 "10-13 CARDS".
+// Lights a first-pass tier row and puts the row below it back to normal.
 void enterTier(Form1& form, int row)
 {
-    if (row < 7)
+    if (row < firstPassBands.front().row)
         showRowNormal(form.tierLabel(row + 1), form.CPAY(row + 1));
     showRowLit(form.tierLabel(row), form.CPAY(row));
 }
@@ -43,45 +45,26 @@ void beginSecondPass(Form1& form)
 
 std::int16_t S_CHECK(Form1& form)
 {
-    std::int16_t result = 0;
     if (form.SECONDDECK == 0) {
         const int played = form.PLAYED;
-        switch (played) {
-        case 10:
-        case 14:
-        case 18:
-        case 22:
-        case 25:
-        case 27:
+        if (tierEntered(played) != 0)
             form.platform().playSound("wav\\bonus.wav");
-            break;
-        default:
-            break;
+        if (const int row = bandRow(played)) {
+            enterTier(form, row);
+            return 0;
         }
-        if (played >= 10 && played <= 13)
-            enterTier(form, 7);
-        else if (played >= 14 && played <= 17)
-            enterTier(form, 6);
-        else if (played >= 18 && played <= 21)
-            enterTier(form, 5);
-        else if (played >= 22 && played <= 24)
-            enterTier(form, 4);
-        else if (played >= 25 && played <= 26)
-            enterTier(form, 3);
-        else if (played >= 27 && played <= 28)
-            enterTier(form, 2);
-        else if (played == 52) {
-            beginSecondPass(form);
-            result = 1;
-        }
-        return result;
+        if (played != cardsPerPass)
+            return 0;
+        beginSecondPass(form);
+        return 1;
     }
 
-    if (readNumber(form.TEN()) != 104)
+    if (readNumber(form.TEN()) != 2 * cardsPerPass)
         return 0;
     showRowNormal(form.tierLabel(2), form.CPAY(2));
     showRowLit(form.tierLabel(1), form.CPAY(1));
     PAYOUT(form);
+    form.platform().gameEnded(gameOutcome(form, GameEnding::AllCardsPlaced));
     if (form.platform().showMessage(congratulationBox(form.PAY)) == Answer::No)
         endProgram();
     INITGAME(form);

@@ -9,7 +9,10 @@ namespace nablo {
 
 void Form_Load(Form1& form) { INITGAME(form); }
 
-void INITGAME(Form1& form)
+namespace {
+
+// Zero amounts and hits, every row in its normal look, the selectable marks off.
+void resetPayTables(Form1& form)
 {
     for (int k = 1; k <= 7; ++k)
         form.CPAY(k).setCaption("0");
@@ -39,9 +42,14 @@ void INITGAME(Form1& form)
 
     for (int k = 1; k <= 5; ++k)
         form.SEL(k).setForeColor(colour::black);
+}
 
+} // namespace
+
+void INITGAME(Form1& form)
+{
+    resetPayTables(form);
     form.PAY = 0;
-    form.START().setPressed(false);
     form.TOPCARD = 0;
     form.SECONDDECK = 0;
     form.PLAYED = 0;

@@ -15,4 +15,14 @@ void Color_Change(Form1& form, std::int16_t code, std::string_view word)
         form.rankLabel(code).setForeColor(colour);
 }
 
+BoardMark boardMark(const Form1& form, int code)
+{
+    const Rgb colour = form.rankLabel(code).foreColor();
+    if (colour == colour::yellow)
+        return BoardMark::InSlot;
+    if (colour == colour::blue)
+        return BoardMark::OnPile;
+    return BoardMark::Undealt;
+}
+
 } // namespace nablo

@@ -12,4 +12,10 @@ class Form1;
 // change nothing.
 void Color_Change(Form1& form, std::int16_t code, std::string_view word);
 
+// Where the card board shows a card: not yet dealt in this pass, in a slot, or on the pile.
+enum class BoardMark { Undealt, InSlot, OnPile };
+
+// The mark of a code 1..52 as Color_Change last left it.
+BoardMark boardMark(const Form1& form, int code);
+
 } // namespace nablo

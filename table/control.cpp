@@ -41,14 +41,6 @@ void Control::setEnabled(bool enabled)
     ++revision_;
 }
 
-void Control::setPressed(bool pressed)
-{
-    if (pressed_ == pressed)
-        return;
-    pressed_ = pressed;
-    ++revision_;
-}
-
 void Control::setPicture(std::string picture)
 {
     if (picture_ == picture)

@@ -32,10 +32,6 @@ public:
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
 
-    // Pressed state of a button.
-    bool pressed() const { return pressed_; }
-    void setPressed(bool pressed);
-
     // The picture shown, as the path it was loaded from; "" is the empty picture.
     const std::string& picture() const { return picture_; }
     void setPicture(std::string picture);
@@ -49,7 +45,6 @@ private:
     Rgb fore_;
     Rgb back_;
     bool enabled_ = true;
-    bool pressed_ = false;
     std::uint32_t revision_ = 0;
 };
 

@@ -57,6 +57,8 @@ constexpr ControlDesign button(std::string_view name, int left, int top, int hei
 
 // Every control of the window as the design creates it, in stacking order from back to front.
 // This is the only place the design values are written.
+// One control to a line: the table is read down its columns.
+// clang-format off
 inline constexpr std::array windowDesign = [] {
     using namespace detail;
     return std::array{
@@ -185,6 +187,7 @@ inline constexpr std::array windowDesign = [] {
         button("START", 8280, 6600, 615, "START", colour::yellow, 24, 56),
     };
 }();
+// clang-format on
 
 inline constexpr std::size_t controlCount = windowDesign.size();
 static_assert(controlCount == 116);

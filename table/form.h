@@ -47,19 +47,33 @@ public:
     Control& RepertBet() { return at<designIndex("RepertBet")>(); }
     Control& START() { return at<designIndex("START")>(); }
     Control& Image1() { return at<designIndex("Image1")>(); }
+    const Control& COINS() const { return at<designIndex("COINS")>(); }
+    const Control& TEN() const { return at<designIndex("TEN")>(); }
+    const Control& BET() const { return at<designIndex("BET")>(); }
+    const Control& RepertBet() const { return at<designIndex("RepertBet")>(); }
+    const Control& START() const { return at<designIndex("START")>(); }
+    const Control& Image1() const { return at<designIndex("Image1")>(); }
 
     // Numbered controls, k from 1.
     Control& CARD(int k) { return controls_[cardIndex[k - 1]]; }
+    const Control& CARD(int k) const { return controls_[cardIndex[k - 1]]; }
     Control& SEL(int k) { return controls_[selIndex[k - 1]]; }
+    const Control& SEL(int k) const { return controls_[selIndex[k - 1]]; }
     Control& CPAY(int k) { return controls_[cpayIndex[k - 1]]; }
+    const Control& CPAY(int k) const { return controls_[cpayIndex[k - 1]]; }
     Control& BPAY(int k) { return controls_[bpayIndex[k - 1]]; }
+    const Control& BPAY(int k) const { return controls_[bpayIndex[k - 1]]; }
     Control& HIT(int k) { return controls_[hitIndex[k - 1]]; }
+    const Control& HIT(int k) const { return controls_[hitIndex[k - 1]]; }
     // Row label beside CPAY(k): Label2 ("2nd 52 CARDS") .. Label9 ("10-13 CARDS").
     Control& tierLabel(int k) { return controls_[tierLabelIndex[k - 1]]; }
+    const Control& tierLabel(int k) const { return controls_[tierLabelIndex[k - 1]]; }
     // Row label beside BPAY(k): Label12 ("ROYAL FLUSH") .. Label16 ("FLUSH").
     Control& bonusLabel(int k) { return controls_[bonusLabelIndex[k - 1]]; }
+    const Control& bonusLabel(int k) const { return controls_[bonusLabelIndex[k - 1]]; }
     // Rank label of the card board for a card code 1..52 (D1 .. C13).
     Control& rankLabel(int code) { return controls_[rankIndex[code - 1]]; }
+    const Control& rankLabel(int code) const { return controls_[rankIndex[code - 1]]; }
 
     // Form variables. Arrays are indexed from 1, as the game counts; element 0 is unused.
     std::array<std::int16_t, 53> USED{};    // card code -> -1 when drawn in this pass
@@ -74,6 +88,8 @@ public:
 private:
     template <std::size_t Index>
     Control& at() { return controls_[Index]; }
+    template <std::size_t Index>
+    const Control& at() const { return controls_[Index]; }
 
     static constexpr auto cardIndex = detail::indices({"CARD1", "CARD2", "CARD3", "CARD4", "CARD5"});
     static constexpr auto selIndex = detail::indices({"SEL1", "SEL2", "SEL3", "SEL4", "SEL5"});

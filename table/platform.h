@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace nablo {
@@ -19,6 +21,18 @@ struct MessageBox {
     MessageIcon icon = MessageIcon::Information;
 };
 
+// How a game ended: no slot card matched the pile, the same with the credits gone (the program
+// ends), or all 104 cards of both passes were placed.
+enum class GameEnding { NoPlayableCard, OutOfCredits, AllCardsPlaced };
+
+// What a game paid and how it went, as the table stood when it was paid.
+struct GameOutcome {
+    std::int32_t pay = 0;
+    int cardsPlaced = 0;       // 0..104
+    std::array<int, 5> hits{}; // by bonus row: royal flush .. flush
+    GameEnding ending = GameEnding::NoPlayableCard;
+};
+
 // The services of the machine that the game uses. The game hands over the paths it names
 // ("wav\bet.wav", "cards\d1.jpg"), relative to the working directory and written with
 // backslashes.
@@ -36,6 +50,9 @@ public:
 
     // Told after a control has been given a picture (loaded, copied or emptied).
     virtual void pictureChanged(const Control& control) { (void)control; }
+
+    // Told when a game has been paid, before its end-of-game box opens.
+    virtual void gameEnded(const GameOutcome& outcome) { (void)outcome; }
 
     // Shows a modal box and returns the button pressed.
     virtual Answer showMessage(const MessageBox& box) = 0;

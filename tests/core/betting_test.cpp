@@ -6,7 +6,7 @@
 #include "snapshot.h"
 #include "table.h"
 #include "table/colour.h"
-#include "wager/betting.h"
+#include "game/betting.h"
 
 #include <gtest/gtest.h>
 

@@ -36,6 +36,10 @@ TEST_P(ColorChange, ColoursExactlyTheLabelOfTheCode)
         else
             EXPECT_EQ(control.foreColor(), before[i]) << control.name();
     }
+    const BoardMark mark = c.colour == colour::yellow ? BoardMark::InSlot
+                           : c.colour == colour::blue ? BoardMark::OnPile
+                                                      : BoardMark::Undealt;
+    EXPECT_EQ(boardMark(t.form, c.code), mark);
 }
 
 INSTANTIATE_TEST_SUITE_P(

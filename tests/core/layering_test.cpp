@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -7,13 +8,27 @@
 
 namespace {
 
-// The rules live in a core that builds and runs without any user-interface toolkit.
-TEST(Layering, NoCoreFileIncludesAToolkitHeader)
+namespace fs = std::filesystem;
+
+// The core's folders, each depending only on those before it.
+constexpr std::array<const char*, 5> layers{"table", "deck", "wager", "game", "advice"};
+
+int layerOf(const std::string& folder)
 {
-    namespace fs = std::filesystem;
+    for (std::size_t i = 0; i < layers.size(); ++i)
+        if (folder == layers[i])
+            return static_cast<int>(i);
+    return -1;
+}
+
+// The rules live in a core that builds and runs without any user-interface toolkit, and its
+// folders include one another in one direction only, with no cycle.
+TEST(Layering, CoreFilesIncludeNoToolkitAndOnlyTheirOwnOrLowerFolders)
+{
     const std::regex toolkit(R"(#\s*include\s*[<"](Q[A-Za-z]+|Qt[A-Za-z]*/))");
+    const std::regex project(R"(#\s*include\s*"([a-z]+)/)");
     int files = 0;
-    for (const char* folder : {"table", "deck", "game", "wager"}) {
+    for (const char* folder : layers) {
         for (const auto& entry : fs::recursive_directory_iterator(fs::path(NABLO_SOURCE_DIR) / folder)) {
             if (!entry.is_regular_file())
                 continue;
@@ -23,10 +38,16 @@ TEST(Layering, NoCoreFileIncludesAToolkitHeader)
             for (std::string line; std::getline(in, line);) {
                 ++lineNumber;
                 EXPECT_FALSE(std::regex_search(line, toolkit)) << entry.path() << ":" << lineNumber;
+                std::smatch included;
+                if (std::regex_search(line, included, project)) {
+                    const int layer = layerOf(included[1]);
+                    EXPECT_TRUE(layer >= 0 && layer <= layerOf(folder))
+                        << entry.path() << ":" << lineNumber << " includes " << included[1];
+                }
             }
         }
     }
-    EXPECT_GT(files, 10);
+    EXPECT_GT(files, 40);
 }
 
 } // namespace

@@ -18,6 +18,7 @@ public:
     std::vector<std::string> events;   // "sound wav\bet.wav", "picture CARD1 cards\d1.jpg", "box TITLE"
     std::vector<std::string> sounds;
     std::vector<MessageBox> boxes;
+    std::vector<GameOutcome> outcomes;
     std::deque<float> randoms;
     std::deque<Answer> answers;
     std::vector<std::string> missingPictures; // loading these fails
@@ -34,6 +35,7 @@ public:
     {
         events.push_back("picture " + std::string(control.name()) + " " + control.picture());
     }
+    void gameEnded(const GameOutcome& outcome) override { outcomes.push_back(outcome); }
     Answer showMessage(const MessageBox& box) override
     {
         boxes.push_back(box);

@@ -42,7 +42,6 @@ void expectBettingState(Form1& form, bool tenUnitsAffordable)
     expectUsable(form.BET(), true);
     expectUsable(form.START(), false);
     expectUsable(form.RepertBet(), tenUnitsAffordable);
-    EXPECT_FALSE(form.START().pressed());
     for (int code = 1; code <= 52; ++code) {
         EXPECT_EQ(form.USED[code], 0);
         EXPECT_EQ(form.rankLabel(code).foreColor(), colour::white);
@@ -112,7 +111,6 @@ void mess(Table& t)
     f.Image1().setPicture("cards\\c1.jpg");
     f.BET().setEnabled(false);
     f.BET().setBackColor(colour::grey);
-    f.START().setPressed(true);
     f.USED.fill(-1);
     Color_Change(f, 5, "AO");
     Color_Change(f, 6, "KI");
@@ -150,7 +148,6 @@ TEST(Reset, ResettingTwiceLeavesTheSameTableAsOnce)
         EXPECT_EQ(a.backColor(), b.backColor()) << a.name();
         EXPECT_EQ(a.enabled(), b.enabled()) << a.name();
         EXPECT_EQ(a.picture(), b.picture()) << a.name();
-        EXPECT_EQ(a.pressed(), b.pressed()) << a.name();
     }
     EXPECT_EQ(once.form.USED, twice.form.USED);
     EXPECT_EQ(once.form.HAND, twice.form.HAND);

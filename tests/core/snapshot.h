@@ -39,7 +39,7 @@ struct Snapshot {
     struct Item {
         std::string name, caption, picture;
         Rgb fore, back;
-        bool enabled, pressed;
+        bool enabled;
         bool operator==(const Item&) const = default;
     };
     std::vector<Item> controls;
@@ -55,7 +55,7 @@ struct Snapshot {
     {
         for (const Control& c : form.controls())
             controls.push_back({std::string(c.name()), c.caption(), c.picture(), c.foreColor(),
-                                c.backColor(), c.enabled(), c.pressed()});
+                                c.backColor(), c.enabled()});
     }
     bool operator==(const Snapshot&) const = default;
 };

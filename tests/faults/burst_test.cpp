@@ -9,6 +9,7 @@
 #include "deck/random.h"
 #include "game/events.h"
 #include "game/invariants.h"
+#include "game/state.h"
 #include "table/numbers.h"
 
 #include <QMessageBox>
@@ -51,7 +52,7 @@ struct Snapshot {
     std::int32_t pay;
     std::int16_t top, secondDeck, played, rndnum;
     double coins, cards, units;
-    bool inPlay; // dealt: the betting buttons are off, the slots take clicks
+    bool inPlay;
 
     bool operator==(const Snapshot&) const = default;
 };
@@ -72,9 +73,7 @@ Snapshot take(Form1& form)
     s.coins = readNumber(form.COINS());
     s.cards = readNumber(form.TEN());
     s.units = readNumber(form.CPAY(1)) / 10000;
-    s.inPlay = !form.BET().enabled() && !form.RepertBet().enabled() && !form.START().enabled();
-    for (int k = 1; k <= 5; ++k)
-        s.inPlay = s.inPlay && form.CARD(k).enabled();
+    s.inPlay = isInPlay(form);
     return s;
 }
 

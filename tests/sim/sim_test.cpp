@@ -95,9 +95,8 @@ TEST(Simulator, AgreesWithTheConsoleOnASeededGame)
         PlacementLog platform(seed);
         Form1 form(platform);
         platform.form = &form;
-        platform.watch(form);
         Form_Load(form);
-        const GameOutcome outcome = playGame(form, platform, Stake{2, false}, Strategy::First);
+        const GameOutcome outcome = playGame(form, platform, Stake{2, false}, *strategyNamed("first"));
         const std::string script =
             "seed " + std::to_string(seed) + "\nclick BET\nclick BET\nclick START\n" + platform.clicks;
         std::istringstream in(script);

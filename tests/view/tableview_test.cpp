@@ -45,7 +45,6 @@ void compareWithModel(Game& game)
         } else if (auto* button = qobject_cast<ButtonWidget*>(widget)) {
             QCOMPARE(button->text(), caption);
             QCOMPARE(button->backColor(), qColor(control.backColor()));
-            QCOMPARE(button->isPressedLook(), control.pressed());
             QCOMPARE(button->picturePath(), picture);
             QCOMPARE(button->picture().isNull(), picture.isEmpty());
         } else if (auto* image = qobject_cast<PictureWidget*>(widget)) {

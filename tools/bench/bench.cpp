@@ -20,14 +20,13 @@ void completeGames(benchmark::State& state)
 {
     HeadlessPlatform platform(1);
     Form1 form(platform);
-    platform.watch(form);
     Form_Load(form);
     for (auto _ : state) {
         if (readNumber(form.COINS()) < 100) {
             form.COINS().setCaption("1000000000");
             INITGAME(form);
         }
-        benchmark::DoNotOptimize(playGame(form, platform, Stake{10, true}, Strategy::First));
+        benchmark::DoNotOptimize(playGame(form, platform, Stake{10, true}, *strategyNamed("first")));
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -90,7 +89,6 @@ void advisorDecision(benchmark::State& state)
 {
     HeadlessPlatform platform(4);
     Form1 form(platform);
-    platform.watch(form);
     Form_Load(form);
     form.COINS().setCaption("1000000");
     INITGAME(form);
@@ -98,7 +96,7 @@ void advisorDecision(benchmark::State& state)
     while (form.TOPCARD == 0 || playableSlots(form).size() < 3) {
         const int slot = heuristicChoice(form);
         Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
-        if (!form.CARD(1).enabled())
+        if (!isInPlay(form))
             click(form, "RepertBet");
     }
     const Advisor advisor(static_cast<int>(state.range(0)));

@@ -3,6 +3,7 @@
 #include "consoleplatform.h"
 #include "deck/cards.h"
 #include "deck/draw.h"
+#include "game/betting.h"
 #include "game/bonus.h"
 #include "game/ending.h"
 #include "game/events.h"
@@ -14,7 +15,6 @@
 #include "table/board.h"
 #include "table/errors.h"
 #include "table/form.h"
-#include "wager/betting.h"
 #include "wager/payout.h"
 
 #include <charconv>
@@ -161,6 +161,7 @@ public:
 
 private:
     std::function<void()> parseCall(const std::vector<std::string>& words);
+    std::function<void()> parseSet(const std::vector<std::string>& words, const std::string& line);
     Control& control(const std::string& name)
     {
         Control* c = form_.find(name);
@@ -209,31 +210,8 @@ std::function<void()> Interpreter::parse(const std::string& line)
             throw BadLine{"\"" + name + "\" is not a control that takes clicks"};
         return [this, name] { click(form_, name); };
     }
-    if (command == "set") {
-        if (words.size() < 3)
-            throw BadLine{"usage: set NAME VALUE"};
-        if (Control* c = form_.find(words[1])) {
-            // The caption is the rest of the line after the name.
-            const auto start = line.find(words[1]) + words[1].size();
-            const auto valueStart = line.find_first_not_of(" \t", start);
-            const auto valueEnd = line.find_last_not_of(" \t\r");
-            std::string caption = line.substr(valueStart, valueEnd - valueStart + 1);
-            if (caption == "\"\"")
-                caption.clear();
-            return [c, caption] { c->setCaption(caption); };
-        }
-        expectCount(words, 3, "set NAME VALUE");
-        const Variable v = variable(form_, words[1]);
-        if (v.small) {
-            const auto value = integer<std::int16_t>(words[2], words[1]);
-            return [v, value] { *v.small = value; };
-        }
-        if (v.large) {
-            const auto value = integer<std::int32_t>(words[2], words[1]);
-            return [v, value] { *v.large = value; };
-        }
-        throw BadLine{"no control or form variable named \"" + words[1] + "\""};
-    }
+    if (command == "set")
+        return parseSet(words, line);
     if (command == "call")
         return parseCall(words);
     if (command == "dump") {
@@ -241,6 +219,34 @@ std::function<void()> Interpreter::parse(const std::string& line)
         return [this] { out_ << dump(form_) << '\n'; };
     }
     throw BadLine{"unknown command \"" + command + "\""};
+}
+
+std::function<void()> Interpreter::parseSet(const std::vector<std::string>& words,
+                                             const std::string& line)
+{
+    if (words.size() < 3)
+        throw BadLine{"usage: set NAME VALUE"};
+    if (Control* c = form_.find(words[1])) {
+        // The caption is the rest of the line after the name.
+        const auto start = line.find(words[1]) + words[1].size();
+        const auto valueStart = line.find_first_not_of(" \t", start);
+        const auto valueEnd = line.find_last_not_of(" \t\r");
+        std::string caption = line.substr(valueStart, valueEnd - valueStart + 1);
+        if (caption == "\"\"")
+            caption.clear();
+        return [c, caption] { c->setCaption(caption); };
+    }
+    expectCount(words, 3, "set NAME VALUE");
+    const Variable v = variable(form_, words[1]);
+    if (v.small) {
+        const auto value = integer<std::int16_t>(words[2], words[1]);
+        return [v, value] { *v.small = value; };
+    }
+    if (v.large) {
+        const auto value = integer<std::int32_t>(words[2], words[1]);
+        return [v, value] { *v.large = value; };
+    }
+    throw BadLine{"no control or form variable named \"" + words[1] + "\""};
 }
 
 std::function<void()> Interpreter::parseCall(const std::vector<std::string>& words)

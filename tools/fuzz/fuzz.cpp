@@ -1,7 +1,7 @@
 // Coverage-guided fuzzing of the game: the input is a sequence of clicks, box answers and random
 // values for the draw, fed to the core as a player and the machine would. After every event the
 // table's invariants must hold, and every game must leave the credits it found, less the stake,
-// plus the pay its box showed.
+// plus the pay it was told it paid.
 
 #include "deck/random.h"
 #include "game/events.h"
@@ -43,27 +43,16 @@ class FuzzPlatform : public Platform {
 public:
     explicit FuzzPlatform(Input& input) : input_(input) {}
 
-    void watch(Form1& form)
-    {
-        form_ = &form;
-        creditsAtReset_ = readNumber(form.COINS());
-    }
-
     void playSound(const std::string&) override {}
     void loadPicture(const std::string&) override {}
+    void gameEnded(const GameOutcome& outcome) override
+    {
+        lastPay = outcome.pay;
+        ++gamesEnded;
+    }
 
     Answer showMessage(const MessageBox& box) override
     {
-        // Every game ends with one box that shows its pay; the out-of-credits ending adds a
-        // second box without one.
-        if (box.text.find("クレジットの支払い") != std::string::npos) {
-            const double stake = readNumber(form_->CPAY(1)) / 10000;
-            const double credits = readNumber(form_->COINS());
-            const double expected = creditsAtReset_ - stake + form_->PAY;
-            if (credits != expected)
-                fault("credits " + numberText(credits) + " after a game, expected "
-                      + numberText(expected));
-        }
         const Answer answer = (nextAnswerNo_ && box.buttons == MessageButtons::YesNo)
                                   ? Answer::No
                                   : (box.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::OK);
@@ -84,13 +73,13 @@ public:
     }
 
     void answerNoNext() { nextAnswerNo_ = true; }
-    void tableReset() { creditsAtReset_ = readNumber(form_->COINS()); }
+
+    int gamesEnded = 0;
+    std::int32_t lastPay = 0;
 
 private:
     Input& input_;
-    Form1* form_ = nullptr;
     Xoshiro128 generator_{1};
-    double creditsAtReset_ = 0;
     bool nextAnswerNo_ = false;
 };
 
@@ -103,6 +92,28 @@ void checkInvariants(Form1& form)
 
 constexpr const char* clickable[] = {"BET", "RepertBet", "START", "CARD1", "CARD2", "CARD3", "CARD4", "CARD5"};
 
+// One click. When it ended a game, the credits must be those of the last reset, less the stake,
+// plus the pay; they are then the baseline of the next game. Returns false when the program ended.
+bool clickAndSettle(Form1& form, FuzzPlatform& platform, const char* name, double& creditsAtReset)
+{
+    const double stake = readNumber(form.CPAY(1)) / 10000;
+    const int ended = platform.gamesEnded;
+    bool programGoesOn = true;
+    try {
+        click(form, name);
+    } catch (const ProgramEnd&) {
+        programGoesOn = false; // the player said No, or the credits ran out
+    }
+    if (platform.gamesEnded != ended) {
+        const double credits = readNumber(form.COINS());
+        const double expected = creditsAtReset - stake + platform.lastPay;
+        if (credits != expected)
+            fault("credits " + numberText(credits) + " after a game, expected " + numberText(expected));
+        creditsAtReset = credits;
+    }
+    return programGoesOn;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -112,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Form1 form(platform);
     try {
         Form_Load(form);
-        platform.watch(form);
+        double creditsAtReset = readNumber(form.COINS());
         checkInvariants(form);
         for (int events = 0; !input.empty() && events < 4000; ++events) {
             const std::uint8_t op = input.byte();
@@ -120,14 +131,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 platform.answerNoNext();
                 continue;
             }
-            const bool wasInPlay = form.CARD(1).enabled();
-            click(form, clickable[op % 8]);
+            if (!clickAndSettle(form, platform, clickable[op % 8], creditsAtReset))
+                break;
             checkInvariants(form);
-            if (wasInPlay && !form.CARD(1).enabled())
-                platform.tableReset(); // the game ended and the table was reset
         }
-    } catch (const ProgramEnd&) {
-        // The player said No, or the credits ran out: the program ends cleanly.
     } catch (const RunTimeError& e) {
         fault(std::string("run-time error: ") + e.what());
     }

@@ -29,11 +29,11 @@ int main(int argc, char** argv)
     std::string error;
     const auto options = parseOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {
-        std::cerr << "nablo-sim: " << error << "\n" << usage;
+        std::cerr << "nablo-sim: " << error << "\n" << usage();
         return 2;
     }
     if (options->help) {
-        std::cout << usage;
+        std::cout << usage();
         return 0;
     }
 

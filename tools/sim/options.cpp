@@ -1,23 +1,49 @@
 #include "options.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace nablo::sim {
 
-const char* const usage =
-    "usage: nablo-sim [OPTIONS]\n"
-    "Plays complete games headless on the game's own procedures and reports what they pay.\n"
-    "\n"
-    "  --games N        games to play (default 100000)\n"
-    "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
-    "  --betx10         stake ten units with one BETx10 click instead\n"
-    "  --strategy S     first, random, heuristic or advisor (default first)\n"
-    "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
-    "  --threads T      worker threads (default: every core)\n"
-    "  --seed N         seed of the run; the same seed and threads give the same report\n"
-    "  --check          check the table's invariants after every click\n"
-    "  --json           print the report as one JSON object\n"
-    "  --help           show this help\n";
+namespace {
+
+// "first, random, heuristic or advisor"
+std::string strategyNames()
+{
+    std::string names;
+    const auto all = strategies();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        names += std::string(i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + std::string(all[i].name);
+    return names;
+}
+
+} // namespace
+
+std::string usage()
+{
+    std::string text =
+        "usage: nablo-sim [OPTIONS]\n"
+        "Plays complete games headless on the game's own procedures and reports what they pay.\n"
+        "\n"
+        "  --games N        games to play (default 100000)\n"
+        "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
+        "  --betx10         stake ten units with one BETx10 click instead\n";
+    text += "  --strategy S     " + strategyNames() + " (default "
+            + std::string(strategies().front().name) + ")\n";
+    for (const StrategyInfo& strategy : strategies()) {
+        std::string name(strategy.name);
+        name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+        text += "                     " + name + " " + std::string(strategy.summary) + "\n";
+    }
+    text +=
+        "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
+        "  --threads T      worker threads (default: every core)\n"
+        "  --seed N         seed of the run; the same seed and threads give the same report\n"
+        "  --check          check the table's invariants after every click\n"
+        "  --json           print the report as one JSON object\n"
+        "  --help           show this help\n";
+    return text;
+}
 
 namespace {
 
@@ -28,6 +54,41 @@ bool number(const std::string& text, Int low, Int high, Int& value)
     return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
 
+bool takesValue(const std::string& arg)
+{
+    for (const char* option : {"--games", "--stake", "--strategy", "--rollouts", "--threads", "--seed"})
+        if (arg == option)
+            return true;
+    return false;
+}
+
+// Sets an option that takes a value; on a bad value returns false and sets error.
+bool setValue(const std::string& arg, const std::string& v, Options& options, std::string& error)
+{
+    error.clear();
+    if (arg == "--games") {
+        if (!number<long long>(v, 1, 1'000'000'000'000LL, options.games))
+            error = "--games takes a whole number from 1, not \"" + v + "\"";
+    } else if (arg == "--stake") {
+        if (!number(v, 1, 10, options.stake.units))
+            error = "--stake takes a whole number of units from 1 to 10, not \"" + v + "\"";
+    } else if (arg == "--strategy") {
+        options.strategy = strategyNamed(v);
+        if (!options.strategy)
+            error = "--strategy is " + strategyNames() + ", not \"" + v + "\"";
+    } else if (arg == "--rollouts") {
+        if (!number(v, 1, 100000, options.rollouts))
+            error = "--rollouts takes a whole number from 1 to 100000, not \"" + v + "\"";
+    } else if (arg == "--threads") {
+        if (!number(v, 1, 1024, options.threads))
+            error = "--threads takes a whole number from 1 to 1024, not \"" + v + "\"";
+    } else if (arg == "--seed") {
+        if (!number<std::uint64_t>(v, 0, UINT64_MAX, options.seed))
+            error = "--seed takes a whole number from 0, not \"" + v + "\"";
+    }
+    return error.empty();
+}
+
 } // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
@@ -35,13 +96,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        const auto value = [&]() -> const std::string* {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return nullptr;
-            }
-            return &args[++i];
-        };
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--json") {
@@ -51,58 +105,13 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         } else if (arg == "--betx10") {
             options.stake.allAtOnce = true;
             options.stake.units = 10;
-        } else if (arg == "--games") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number<long long>(*v, 1, 1'000'000'000'000LL, options.games)) {
-                error = "--games takes a whole number from 1, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--stake") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number(*v, 1, 10, options.stake.units)) {
-                error = "--stake takes a whole number of units from 1 to 10, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--strategy") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            const auto strategy = strategyNamed(*v);
-            if (!strategy) {
-                error = "--strategy is first, random, heuristic or advisor, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-            options.strategy = *strategy;
-        } else if (arg == "--rollouts") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number(*v, 1, 100000, options.rollouts)) {
-                error = "--rollouts takes a whole number from 1 to 100000, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--threads") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number(*v, 1, 1024, options.threads)) {
-                error = "--threads takes a whole number from 1 to 1024, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else if (arg == "--seed") {
-            const std::string* v = value();
-            if (!v)
-                return std::nullopt;
-            if (!number<std::uint64_t>(*v, 0, UINT64_MAX, options.seed)) {
-                error = "--seed takes a whole number from 0, not \"" + *v + "\"";
-                return std::nullopt;
-            }
-        } else {
+        } else if (!takesValue(arg)) {
             error = "unknown option \"" + arg + "\"";
+            return std::nullopt;
+        } else if (i + 1 >= args.size()) {
+            error = arg + " needs a value";
+            return std::nullopt;
+        } else if (!setValue(arg, args[++i], options, error)) {
             return std::nullopt;
         }
     }

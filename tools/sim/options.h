@@ -12,7 +12,7 @@ namespace nablo::sim {
 struct Options {
     long long games = 100000;
     Stake stake;
-    Strategy strategy = Strategy::First;
+    const StrategyInfo* strategy = &strategies().front();
     int threads = 0; // 0: every core
     std::uint64_t seed = 1;
     int rollouts = 64; // advisor continuations per playable slot
@@ -24,6 +24,7 @@ struct Options {
 // Parses the command line; on a bad option returns nothing and sets error.
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error);
 
-extern const char* const usage;
+// The help text; the strategies are those of the registry.
+std::string usage();
 
 } // namespace nablo::sim

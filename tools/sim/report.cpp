@@ -47,7 +47,7 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
     const double n = static_cast<double>(tally.games);
     std::string out;
     out += "games            " + std::to_string(tally.games) + "\n";
-    out += "strategy         " + std::string(strategyName(options.strategy)) + "\n";
+    out += "strategy         " + std::string(options.strategy->name) + "\n";
     out += "stake            " + stakeText(options) + "\n";
     out += "return to player " + format("%.4f", s.returnToPlayer) + "  (95% CI "
            + format("%.4f", s.ciLow) + " .. " + format("%.4f", s.ciHigh) + ")\n";
@@ -56,8 +56,9 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
     out += "first pass done  " + format("%.4f%%", 100 * tally.firstPassDone / n) + "\n";
     out += "all 104 cards    " + format("%.5f%%", 100 * tally.allCards / n) + "\n";
     out += "cards placed     ";
-    for (std::size_t i = 0; i < tierNames.size(); ++i)
-        out += std::string(i ? ", " : "") + tierNames[i] + ": "
+    const auto tiers = tierNames();
+    for (std::size_t i = 0; i < tiers.size(); ++i)
+        out += std::string(i ? ", " : "") + tiers[i] + ": "
                + format("%.3f%%", 100 * tally.tiers[i] / n);
     out += "\nhits per game    ";
     for (std::size_t i = 0; i < handNames.size(); ++i)
@@ -78,7 +79,7 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
     const double n = static_cast<double>(tally.games);
     std::string out = "{";
     out += "\"games\":" + std::to_string(tally.games);
-    out += ",\"strategy\":\"" + std::string(strategyName(options.strategy)) + "\"";
+    out += ",\"strategy\":\"" + std::string(options.strategy->name) + "\"";
     out += ",\"stake_units\":" + std::to_string(options.stake.units);
     out += ",\"betx10\":" + std::string(options.stake.allAtOnce ? "true" : "false");
     out += ",\"seed\":" + std::to_string(options.seed);
@@ -89,8 +90,9 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
     out += ",\"first_pass_rate\":" + format("%.8f", tally.firstPassDone / n);
     out += ",\"all_cards_rate\":" + format("%.8f", tally.allCards / n);
     out += ",\"cards_placed\":{";
-    for (std::size_t i = 0; i < tierNames.size(); ++i)
-        out += std::string(i ? "," : "") + "\"" + tierNames[i] + "\":" + format("%.8f", tally.tiers[i] / n);
+    const auto tiers = tierNames();
+    for (std::size_t i = 0; i < tiers.size(); ++i)
+        out += std::string(i ? "," : "") + "\"" + tiers[i] + "\":" + format("%.8f", tally.tiers[i] / n);
     out += "},\"hits_per_game\":{";
     for (std::size_t i = 0; i < handNames.size(); ++i)
         out += std::string(i ? "," : "") + "\"" + handNames[i] + "\":" + format("%.8f", tally.hits[i] / n);

@@ -5,30 +5,40 @@
 #include "game/reset.h"
 #include "table/form.h"
 #include "table/numbers.h"
+#include "wager/tiers.h"
 
 #include <thread>
 
 namespace nablo::sim {
 
+namespace {
+
+std::string range(int first, int last) { return std::to_string(first) + "-" + std::to_string(last); }
+
+} // namespace
+
+std::array<std::string, tierCount> tierNames()
+{
+    std::array<std::string, tierCount> names;
+    std::size_t i = 0;
+    names[i++] = range(0, firstPassBands.front().firstCard - 1);
+    for (std::size_t b = 0; b + 1 < firstPassBands.size(); ++b)
+        names[i++] = range(firstPassBands[b].firstCard, firstPassBands[b].lastCard);
+    names[i++] = range(firstPassBands.back().firstCard, cardsPerPass - 1);
+    names[i++] = range(cardsPerPass, 2 * cardsPerPass - 1);
+    names[i++] = std::to_string(2 * cardsPerPass);
+    return names;
+}
+
 int tierOf(int cardsPlaced)
 {
-    if (cardsPlaced >= 104)
-        return 8;
-    if (cardsPlaced >= 52)
-        return 7;
-    if (cardsPlaced >= 27)
-        return 6;
-    if (cardsPlaced >= 25)
-        return 5;
-    if (cardsPlaced >= 22)
-        return 4;
-    if (cardsPlaced >= 18)
-        return 3;
-    if (cardsPlaced >= 14)
-        return 2;
-    if (cardsPlaced >= 10)
-        return 1;
-    return 0;
+    if (cardsPlaced >= 2 * cardsPerPass)
+        return tierCount - 1;
+    if (cardsPlaced >= cardsPerPass)
+        return tierCount - 2;
+    // Rows 7..2 of the first pass are tiers 1..6.
+    const int row = tierRow(cardsPlaced, false);
+    return row == 0 ? 0 : 1 + firstPassBands.front().row - row;
 }
 
 void Tally::add(const Tally& other)
@@ -55,7 +65,6 @@ Tally playShare(const Options& options, long long games, std::uint64_t seed,
     Tally tally;
     HeadlessPlatform platform(seed);
     Form1 form(platform);
-    platform.watch(form);
     Form_Load(form);
     const Advisor advisor(options.rollouts);
 
@@ -76,7 +85,7 @@ Tally playShare(const Options& options, long long games, std::uint64_t seed,
         }
         const double before = readNumber(form.COINS());
         const GameOutcome outcome =
-            playGame(form, platform, options.stake, options.strategy, &advisor, check);
+            playGame(form, platform, options.stake, *options.strategy, &advisor, check);
         const double after = readNumber(form.COINS());
         if (options.check && after != before - options.stake.units + outcome.pay
             && tally.violations.size() < 20)

@@ -1,4 +1,4 @@
-#include "wager/betting.h"
+#include "game/betting.h"
 
 #include "game/start.h"
 #include "table/form.h"
