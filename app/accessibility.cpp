@@ -3,6 +3,9 @@
 #include "app/buttonwidget.h"
 #include "app/labelwidget.h"
 #include "app/picturewidget.h"
+#include "deck/cards.h"
+#include "game/rows.h"
+#include "table/board.h"
 #include "table/form.h"
 
 #include <QAccessible>
@@ -36,76 +39,23 @@ QString sentenceCase(std::string_view caption)
 
 QString caption(const Control& control) { return QString::fromStdString(control.caption()); }
 
-// The number k (from 1) of control among the count controls form.*numbered(k), 0 when it is
-// none of them.
-int numberOf(Form1& form, const Control& control, Control& (Form1::*numbered)(int), int count)
+AccessibleText boardCard(const Form1& form, int code)
 {
-    for (int k = 1; k <= count; ++k) {
-        if (&(form.*numbered)(k) == &control)
-            return k;
+    switch (boardMark(form, code)) {
+    case BoardMark::InSlot: return {cardName(code), QStringLiteral("in a slot")};
+    case BoardMark::OnPile: return {cardName(code), QStringLiteral("on the pile")};
+    case BoardMark::Undealt: break;
     }
-    return 0;
-}
-
-AccessibleText cardSlot(Form1& form, int slot)
-{
-    const QString name = QStringLiteral("Card slot %1").arg(slot);
-    const int code = form.HAND[slot];
-    if (code == 0 || form.CARD(slot).picture().empty())
-        return {name, QStringLiteral("empty")};
-    const bool selectable = form.CARD(slot).enabled() && form.CANPLAY[slot] == -1;
-    return {name, cardName(code) + (selectable ? QStringLiteral(", selectable")
-                                               : QStringLiteral(", not selectable"))};
-}
-
-AccessibleText tierRow(Form1& form, int row)
-{
-    const QString name = sentenceCase(form.tierLabel(row).design().caption);
-    QString value = QStringLiteral("pays ") + caption(form.CPAY(row));
-    if (form.tierLabel(row).backColor() == colour::red)
-        value += QStringLiteral(", reached");
-    return {name, value};
-}
-
-AccessibleText bonusRow(Form1& form, int row)
-{
-    const QString name = sentenceCase(form.bonusLabel(row).design().caption);
-    QString value = QStringLiteral("pays %1, hits %2").arg(caption(form.BPAY(row)),
-                                                           caption(form.HIT(row)));
-    if (form.bonusLabel(row).backColor() == colour::red)
-        value += QStringLiteral(", showing");
-    return {name, value};
-}
-
-AccessibleText boardCard(const Control& label, int code)
-{
-    const Rgb colour = label.foreColor();
-    if (colour == colour::yellow)
-        return {cardName(code), QStringLiteral("in a slot")};
-    if (colour == colour::blue)
-        return {cardName(code), QStringLiteral("on the pile")};
     return {cardName(code), QStringLiteral("not dealt")};
 }
 
 // The suit marks and strips of the card board, by control name, top row first.
-QString boardRowName(std::string_view name)
-{
-    static constexpr std::array<std::array<std::string_view, 3>, 4> rows{{
-        {"Label19", "Label20", "DIA"},
-        {"Label21", "Label22", "SPADE"},
-        {"Label23", "Label24", "HEART"},
-        {"Label25", "Label26", "CLOVER"},
-    }};
-    for (std::size_t suit = 0; suit < rows.size(); ++suit) {
-        for (std::size_t i = 0; i < rows[suit].size(); ++i) {
-            if (rows[suit][i] == name) {
-                const QString suitName = sentenceCase(suitNames[suit]);
-                return i < 2 ? suitName : suitName + QStringLiteral(" row");
-            }
-        }
-    }
-    return {};
-}
+constexpr std::array<std::array<std::string_view, 3>, 4> boardRows{{
+    {"Label19", "Label20", "DIA"},
+    {"Label21", "Label22", "SPADE"},
+    {"Label23", "Label24", "HEART"},
+    {"Label25", "Label26", "CLOVER"},
+}};
 
 // The labels, seen as text with a value, and the pile, seen as a picture with the card it shows.
 class TableAccessible : public QAccessibleWidget {
@@ -133,53 +83,115 @@ QAccessibleInterface* tableAccessible(const QString& className, QObject* object)
 
 QString cardName(int code)
 {
-    if (code < 1 || code > 52)
+    if (!isCardCode(code))
         return {};
-    const auto index = static_cast<std::size_t>(code - 1);
-    return QStringLiteral("%1 of %2").arg(QLatin1String(rankNames[index % 13]),
-                                          QLatin1String(suitNames[index / 13]));
+    return QStringLiteral("%1 of %2").arg(
+        QLatin1String(rankNames[static_cast<std::size_t>((code - 1) % 13)]),
+        QLatin1String(suitNames[static_cast<std::size_t>(suitOf(code))]));
 }
 
-AccessibleText accessibleText(Form1& form, const Control& control)
+AccessibleTexts::AccessibleTexts(const Form1& form) : form_(form), places_(form.controls().size())
 {
-    const std::string_view name = control.name();
-    if (name == "COINS")
-        return {QStringLiteral("Credits"), caption(control)};
-    if (name == "TEN")
-        return {QStringLiteral("Cards placed"), caption(control)};
-    if (name == "BET")
-        return {QStringLiteral("Bet"), {}};
-    if (name == "RepertBet")
-        return {QStringLiteral("Bet ten"), {}};
-    if (name == "START")
-        return {QStringLiteral("Start"), {}};
-    if (name == "Image1") {
-        const bool shown = !control.picture().empty() && form.TOPCARD != 0;
-        return {QStringLiteral("Pile"), shown ? cardName(form.TOPCARD) : QStringLiteral("empty")};
+    const std::array<std::pair<std::string_view, Role>, 6> named{{
+        {"COINS", Role::Credits}, {"TEN", Role::CardsPlaced}, {"BET", Role::Bet},
+        {"RepertBet", Role::BetTen}, {"START", Role::Start}, {"Image1", Role::Pile},
+    }};
+    const auto controls = form.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (const auto& [name, role] : named) {
+            if (controls[i].name() == name)
+                places_[i] = {role, 0};
+        }
+        for (std::size_t suit = 0; suit < boardRows.size(); ++suit) {
+            for (std::size_t k = 0; k < boardRows[suit].size(); ++k) {
+                if (boardRows[suit][k] == controls[i].name())
+                    places_[i] = {k < 2 ? Role::BoardSuit : Role::BoardRow, static_cast<int>(suit)};
+            }
+        }
     }
+    placeNumbered(&Form1::CARD, 5, Role::CardSlot);
+    placeNumbered(&Form1::SEL, 5, Role::SlotMark);
+    placeNumbered(&Form1::tierLabel, 7, Role::TierRow);
+    placeNumbered(&Form1::CPAY, 7, Role::TierPay);
+    placeNumbered(&Form1::bonusLabel, 5, Role::BonusRow);
+    placeNumbered(&Form1::BPAY, 5, Role::BonusPay);
+    placeNumbered(&Form1::HIT, 5, Role::BonusHits);
+    placeNumbered(&Form1::rankLabel, 52, Role::BoardCard);
+}
 
-    if (const int k = numberOf(form, control, &Form1::CARD, 5))
-        return cardSlot(form, k);
-    if (const int k = numberOf(form, control, &Form1::SEL, 5)) {
+void AccessibleTexts::placeNumbered(const Control& (Form1::*numbered)(int) const, int count,
+                                    Role role)
+{
+    for (int k = 1; k <= count; ++k) {
+        const auto index = static_cast<std::size_t>(&(form_.*numbered)(k) - form_.controls().data());
+        places_[index] = {role, k};
+    }
+}
+
+AccessibleText AccessibleTexts::cardSlot(int slot) const
+{
+    const QString name = QStringLiteral("Card slot %1").arg(slot);
+    const int code = form_.HAND[slot];
+    if (code == 0 || form_.CARD(slot).picture().empty())
+        return {name, QStringLiteral("empty")};
+    const bool selectable = form_.CARD(slot).enabled() && form_.CANPLAY[slot] == -1;
+    return {name, cardName(code) + (selectable ? QStringLiteral(", selectable")
+                                               : QStringLiteral(", not selectable"))};
+}
+
+AccessibleText AccessibleTexts::tierRow(int row) const
+{
+    const QString name = sentenceCase(form_.tierLabel(row).design().caption);
+    QString value = QStringLiteral("pays ") + caption(form_.CPAY(row));
+    if (isRowLit(form_.tierLabel(row), form_.CPAY(row)))
+        value += QStringLiteral(", reached");
+    return {name, value};
+}
+
+AccessibleText AccessibleTexts::bonusRow(int row) const
+{
+    const QString name = sentenceCase(form_.bonusLabel(row).design().caption);
+    QString value = QStringLiteral("pays %1, hits %2").arg(caption(form_.BPAY(row)),
+                                                           caption(form_.HIT(row)));
+    if (isRowLit(form_.bonusLabel(row), form_.BPAY(row)))
+        value += QStringLiteral(", showing");
+    return {name, value};
+}
+
+AccessibleText AccessibleTexts::text(std::size_t index) const
+{
+    const Control& control = form_.controls()[index];
+    const auto [role, k] = places_[index];
+    switch (role) {
+    case Role::Credits: return {QStringLiteral("Credits"), caption(control)};
+    case Role::CardsPlaced: return {QStringLiteral("Cards placed"), caption(control)};
+    case Role::Bet: return {QStringLiteral("Bet"), {}};
+    case Role::BetTen: return {QStringLiteral("Bet ten"), {}};
+    case Role::Start: return {QStringLiteral("Start"), {}};
+    case Role::Pile: {
+        const bool shown = !control.picture().empty() && form_.TOPCARD != 0;
+        return {QStringLiteral("Pile"), shown ? cardName(form_.TOPCARD) : QStringLiteral("empty")};
+    }
+    case Role::CardSlot: return cardSlot(k);
+    case Role::SlotMark: {
         const bool shown = control.foreColor() == colour::yellow;
         return {QStringLiteral("Card slot %1 mark").arg(k),
                 shown ? QStringLiteral("selectable") : QStringLiteral("not selectable")};
     }
-    if (const int k = numberOf(form, control, &Form1::tierLabel, 7))
-        return tierRow(form, k);
-    if (const int k = numberOf(form, control, &Form1::CPAY, 7))
-        return {QStringLiteral("Pays for ") + tierRow(form, k).name.toLower(), caption(control)};
-    if (const int k = numberOf(form, control, &Form1::bonusLabel, 5))
-        return bonusRow(form, k);
-    if (const int k = numberOf(form, control, &Form1::BPAY, 5))
-        return {QStringLiteral("Pays for ") + bonusRow(form, k).name.toLower(), caption(control)};
-    if (const int k = numberOf(form, control, &Form1::HIT, 5))
-        return {QStringLiteral("Hits of ") + bonusRow(form, k).name.toLower(), caption(control)};
-    if (const int code = numberOf(form, control, &Form1::rankLabel, 52))
-        return boardCard(control, code);
-    if (const QString row = boardRowName(name); !row.isEmpty())
-        return {row, {}};
-
+    case Role::TierRow: return tierRow(k);
+    case Role::TierPay:
+        return {QStringLiteral("Pays for ") + tierRow(k).name.toLower(), caption(control)};
+    case Role::BonusRow: return bonusRow(k);
+    case Role::BonusPay:
+        return {QStringLiteral("Pays for ") + bonusRow(k).name.toLower(), caption(control)};
+    case Role::BonusHits:
+        return {QStringLiteral("Hits of ") + bonusRow(k).name.toLower(), caption(control)};
+    case Role::BoardCard: return boardCard(form_, k);
+    case Role::BoardSuit: return {sentenceCase(suitNames[static_cast<std::size_t>(k)]), {}};
+    case Role::BoardRow:
+        return {sentenceCase(suitNames[static_cast<std::size_t>(k)]) + QStringLiteral(" row"), {}};
+    case Role::Heading: break;
+    }
     // The headings: their caption.
     return {sentenceCase(control.design().caption), {}};
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstddef>
+#include <vector>
+
 namespace nablo {
 
 class Control;
@@ -18,8 +21,35 @@ struct AccessibleText {
     QString value;
 };
 
-// The words for a control of the form; the control must be one of form's.
-AccessibleText accessibleText(Form1& form, const Control& control);
+// The words for each control of a form. What each control is (a slot, a row, a card of the
+// board) is worked out once; what it shows is read from the form at every call.
+class AccessibleTexts {
+public:
+    explicit AccessibleTexts(const Form1& form);
+
+    // The words for the control at that index of form.controls().
+    AccessibleText text(std::size_t index) const;
+
+private:
+    enum class Role {
+        Heading, Credits, CardsPlaced, Bet, BetTen, Start, Pile, CardSlot, SlotMark, TierRow,
+        TierPay, BonusRow, BonusPay, BonusHits, BoardCard, BoardSuit, BoardRow
+    };
+    // Role and number: the slot, row or card code from 1, or the suit from 0 for the board's
+    // suit marks and strips.
+    struct Place {
+        Role role = Role::Heading;
+        int number = 0;
+    };
+
+    void placeNumbered(const Control& (Form1::*numbered)(int) const, int count, Role role);
+    AccessibleText cardSlot(int slot) const;
+    AccessibleText tierRow(int row) const;
+    AccessibleText bonusRow(int row) const;
+
+    const Form1& form_;
+    std::vector<Place> places_;
+};
 
 // Lets screen readers see the table's labels as text and the pile as a picture, each with its
 // value. Call once the application object exists; calling again changes nothing.

@@ -1,6 +1,6 @@
 #include "app/advicetext.h"
 
-#include "advice/strategy.h"
+#include "game/state.h"
 #include "table/form.h"
 #include "table/numbers.h"
 

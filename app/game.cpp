@@ -30,7 +30,7 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
 {
     platform_.setDialogParent(&view_);
     platform_.setBeforeMessage([this] { view_.sync(); });
-    view_.setSoundSwitch([this](bool muted) { platform_.setMuted(muted); });
+    platform_.setSoundSwitch(&view_.aids().soundSwitch());
     // Closing the window while a box is open ends the program as soon as the box is gone.
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         closeFilter_.emplace(view_, [this] {

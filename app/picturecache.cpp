@@ -25,9 +25,4 @@ QPixmap PictureCache::load(const std::string& path)
     return picture;
 }
 
-QPixmap PictureCache::find(const std::string& path) const
-{
-    return pictures_.value(QString::fromStdString(path));
-}
-
 } // namespace nablo

@@ -15,9 +15,6 @@ public:
     // unless it is already here; throws RunTimeError naming the file and the reason.
     QPixmap load(const std::string& path);
 
-    // The picture loaded from path; a null pixmap for "" and for a path never loaded.
-    QPixmap find(const std::string& path) const;
-
 private:
     QHash<QString, QPixmap> pictures_;
 };

@@ -44,16 +44,23 @@ bool QtPlatform::hasSoundDevice()
     return sound_ != nullptr;
 }
 
-void QtPlatform::setMuted(bool muted)
+void QtPlatform::setSoundSwitch(SoundSwitch* soundSwitch)
 {
-    muted_ = muted;
-    if (muted_ && sound_)
-        sound_->stop();
+    if (soundSwitch_)
+        QObject::disconnect(soundSwitch_, nullptr, nullptr, nullptr);
+    soundSwitch_ = soundSwitch;
+    if (!soundSwitch_)
+        return;
+    // The switch dies with the window, before the platform: the connection never outlives this.
+    QObject::connect(soundSwitch_, &SoundSwitch::switched, soundSwitch_, [this](bool muted) {
+        if (muted && sound_)
+            sound_->stop();
+    });
 }
 
 void QtPlatform::playSound(const std::string& path)
 {
-    if (muted_)
+    if (soundSwitch_ && soundSwitch_->isMuted())
         return;
     const QFileInfo file(localFilePath(path));
     if (!file.isFile() || !file.isReadable()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/picturecache.h"
+#include "app/soundswitch.h"
 #include "deck/random.h"
 #include "table/platform.h"
 
@@ -38,11 +39,12 @@ public:
     // Whether there is a sound device to play on; asked once, at the first sound.
     bool hasSoundDevice();
 
-    // Silences every sound, the one playing included, until unmuted. Kept for this run only.
-    bool isMuted() const { return muted_; }
+    // The player's switch: while it is off no sound plays, and switching it off silences the
+    // one playing. Without one, sounds always play.
+    void setSoundSwitch(SoundSwitch* soundSwitch);
+
     // The player closed the window under an open box: the box's answer ends the program.
     void endAfterAnswer() { endAfterAnswer_ = true; }
-    void setMuted(bool muted);
 
 private:
     PictureCache pictures_;
@@ -51,7 +53,7 @@ private:
     std::function<void()> beforeMessage_;
     std::unique_ptr<QSoundEffect> sound_;
     bool soundDeviceChecked_ = false;
-    bool muted_ = false;
+    QPointer<SoundSwitch> soundSwitch_;
     bool endAfterAnswer_ = false;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QTimer>
+#include "app/accessibility.h"
+#include "app/playaids.h"
+
 #include <QWidget>
 
 #include <cstdint>
@@ -17,12 +19,7 @@ class PictureCache;
 // The game's window: one widget per control of the form, stacked and placed as the design
 // gives them. A click runs the control's handler in the core; afterwards every widget whose
 // control changed is brought up to date, its words for screen readers included. No rule of the
-// game lives here.
-//
-// Keys: 1..5 click the card slots, B BET, X BETx10, S or Enter START, each only when the button
-// is enabled; H outlines the advised slot and puts the expected pay of each playable slot in the
-// title until the next click; D starts and stops a demo in which the advisor places the cards;
-// M turns the sound off and on; F1 lists the keys.
+// game lives here; the keys, advice, demo and sound switch are the play aids'.
 class TableView : public QWidget {
     Q_OBJECT
 public:
@@ -49,34 +46,19 @@ public:
     // is disabled.
     void pressControl(std::string_view name);
 
-    // Whether a game is being played and waits for the player: the slots take clicks, and no
-    // event runs and no box is open.
+    // Whether the window waits for the player: no event runs, no box is open and the game has
+    // not stopped.
+    bool isIdle() const;
+    // Whether a game is being played and waits for the player: idle, and the slots take clicks.
     bool isInPlay() const;
 
-    // Shows the advice for the table, while in play: the advised slot outlined, the expected
-    // pay of each playable slot in the title. Both go at the next event.
-    void showAdvice();
-    // The outlined slot, 0 when no advice is shown.
-    int advisedSlot() const { return advisedSlot_; }
-
-    // Starts the demo while in play, stops it when it runs. The demo places the advised card
-    // every half second until the game ends or the player clicks.
-    void toggleDemo();
-    bool isDemoRunning() const { return demoRunning_; }
-
-    // Turns every sound off, or on again, for this run; the title tells for a few seconds.
-    void toggleSound();
-    bool isMuted() const { return muted_; }
-    // Told whether the sound is now off.
-    void setSoundSwitch(std::function<void(bool muted)> soundSwitch);
-
-    // The box that lists the keys.
-    void showHelp();
-
-    // The outline around the advised slot, in the window's coordinates.
-    QRect adviceFrame() const;
+    PlayAids& aids() { return aids_; }
 
 signals:
+    // A click on a control, before its event runs.
+    void controlClicked();
+    // An event of the game is about to run.
+    void eventStarting();
     void finished(int status);
 
 protected:
@@ -84,29 +66,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void createWidgets();
     void apply(std::size_t index);
     void updateAccessibleTexts();
-    void updateTitle();
-    void clearAdvice();
-    void demoStep();
-    void stopDemo();
 
     Form1& form_;
     PictureCache& pictures_;
     std::vector<QWidget*> widgets_;
     std::vector<std::uint32_t> shownRevisions_;
+    AccessibleTexts accessibleTexts_;
     std::optional<int> exitStatus_;
     bool running_ = false;
-
-    int advisedSlot_ = 0;
-    QString adviceSummary_;
-    QTimer demoTimer_;
-    bool demoRunning_ = false;
-    bool demoClicking_ = false;
-    std::function<void(bool)> soundSwitch_;
-    bool muted_ = false;
-    QString soundNote_;
-    QTimer soundNoteTimer_;
+    PlayAids aids_;
 };
 
 } // namespace nablo

@@ -143,7 +143,7 @@ private slots:
         setTable(game, 2, {3, 16, 20, 0, 48}, 27);
         Form1& form = game.form();
         showRowLit(form.tierLabel(2), form.CPAY(2));
-        form.bonusLabel(5).setBackColor(colour::red);
+        showRowLit(form.bonusLabel(5), form.BPAY(5));
         form.HIT(5).setCaption("2");
         game.view().sync();
 

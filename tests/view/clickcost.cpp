@@ -172,7 +172,7 @@ int main(int argc, char* argv[])
             if (playableSlots(form).size() > 1) {
                 QElapsedTimer clock;
                 clock.start();
-                view.showAdvice();
+                view.aids().showAdvice();
                 QApplication::processEvents();
                 times->push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
                 times = &later;

@@ -131,7 +131,7 @@ private slots:
         showGame(game);
         type(game, Qt::Key_H);
         QCOMPARE(game.view().windowTitle(), plainTitle);
-        QCOMPARE(game.view().advisedSlot(), 0);
+        QCOMPARE(game.view().aids().advisedSlot(), 0);
 
         type(game, Qt::Key_B);
         type(game, Qt::Key_S);
@@ -149,7 +149,7 @@ private slots:
         const QRegularExpressionMatch match = advice.match(title);
         QVERIFY2(match.hasMatch(), qPrintable(title));
         const int slot = match.captured(1).toInt();
-        QCOMPARE(game.view().advisedSlot(), slot);
+        QCOMPARE(game.view().aids().advisedSlot(), slot);
         QCOMPARE(besideSlot(game, slot), QColor(0, 255, 0));
         QCOMPARE(besideSlot(game, slot % 5 + 1), QColor(Qt::black));
 
@@ -162,7 +162,7 @@ private slots:
         type(game, Qt::Key_1);
         QCOMPARE(caption(game, "TEN"), QString("1"));
         QCOMPARE(game.view().windowTitle(), plainTitle);
-        QCOMPARE(game.view().advisedSlot(), 0);
+        QCOMPARE(game.view().aids().advisedSlot(), 0);
         QCOMPARE(besideSlot(game, slot), QColor(Qt::black));
     }
 
@@ -175,7 +175,7 @@ private slots:
         type(game, Qt::Key_H);
         QCOMPARE(game.view().windowTitle(),
                  QString("NABLO ver0.9 \u2014 advice: only slot 2 can be placed"));
-        QCOMPARE(game.view().advisedSlot(), 2);
+        QCOMPARE(game.view().aids().advisedSlot(), 2);
     }
 
     void demoPlacesCardsUntilTheEndBox()
@@ -197,13 +197,13 @@ private slots:
                 // Longer than the demo's pace: nothing is placed while the box is open.
                 QTest::qWait(800);
                 placedAfterWaiting = caption(game, "TEN");
-                game.view().showAdvice();
-                advisedInBox = game.view().advisedSlot();
+                game.view().aids().showAdvice();
+                advisedInBox = game.view().aids().advisedSlot();
             },
             Qt::Key_Return);
 
         type(game, Qt::Key_D);
-        QVERIFY(game.view().isDemoRunning());
+        QVERIFY(game.view().aids().isDemoRunning());
         QCOMPARE(game.view().windowTitle(), plainTitle + QString(" \u2014 demo"));
         QTRY_COMPARE_WITH_TIMEOUT(boxes, 1, 10000);
         QCOMPARE(placedAtBox, QString("51"));
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(advisedInBox, 0);
 
         // Answered Yes: a new game waits for its stake, and the demo is over.
-        QVERIFY(!game.view().isDemoRunning());
+        QVERIFY(!game.view().aids().isDemoRunning());
         QVERIFY(enabled(game, "BET"));
         QCOMPARE(caption(game, "TEN"), QString("0"));
         QCOMPARE(game.view().windowTitle(), plainTitle);
@@ -222,20 +222,20 @@ private slots:
         Game game;
         showGame(game);
         type(game, Qt::Key_D);
-        QVERIFY(!game.view().isDemoRunning());
+        QVERIFY(!game.view().aids().isDemoRunning());
 
         type(game, Qt::Key_B);
         type(game, Qt::Key_S);
         type(game, Qt::Key_D);
-        QVERIFY(game.view().isDemoRunning());
+        QVERIFY(game.view().aids().isDemoRunning());
         type(game, Qt::Key_D);
-        QVERIFY(!game.view().isDemoRunning());
+        QVERIFY(!game.view().aids().isDemoRunning());
         QCOMPARE(game.view().windowTitle(), plainTitle);
 
         setTable(game, 0, {3, 16, 20, 33, 48}, 0);
         type(game, Qt::Key_D);
         QTest::mouseClick(game.view().widget("CARD1"), Qt::LeftButton);
-        QVERIFY(!game.view().isDemoRunning());
+        QVERIFY(!game.view().aids().isDemoRunning());
         QTest::qWait(700);
         QCOMPARE(caption(game, "TEN"), QString("1"));
     }
@@ -245,10 +245,10 @@ private slots:
         Game game;
         showGame(game);
         type(game, Qt::Key_M);
-        QVERIFY(game.platform().isMuted());
+        QVERIFY(game.view().aids().isMuted());
         QCOMPARE(game.view().windowTitle(), plainTitle + QString(" \u2014 sound off"));
         type(game, Qt::Key_M);
-        QVERIFY(!game.platform().isMuted());
+        QVERIFY(!game.view().aids().isMuted());
         QCOMPARE(game.view().windowTitle(), plainTitle + QString(" \u2014 sound on"));
         QTRY_COMPARE_WITH_TIMEOUT(game.view().windowTitle(), plainTitle, 5000);
     }
@@ -268,7 +268,7 @@ private slots:
                                 "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>F1</b>",
                                 "<b>Y</b>", "<b>N</b>", "How to play"})
             QVERIFY2(text.contains(key), key);
-        QVERIFY(!game.view().isDemoRunning());
+        QVERIFY(!game.view().aids().isDemoRunning());
         QVERIFY(snapshot(game.form()) == dealt);
     }
 

@@ -1,0 +1,209 @@
+#include "app/playaids.h"
+
+#include "app/advicetext.h"
+#include "app/tableview.h"
+#include "table/design.h"
+
+#include <QMessageBox>
+#include <QPainter>
+
+#include <string>
+
+namespace nablo {
+
+namespace {
+// The advice outline: wide enough to see at a glance, narrow enough for the gaps between the
+// slots and the controls around them.
+constexpr int adviceFrameWidth = 3;
+const QColor adviceColour(0, 255, 0);
+
+constexpr int demoInterval = 500;     // milliseconds between the demo's placements
+constexpr int soundNoteShown = 3000;  // milliseconds the title tells the sound switch
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string slotName(int slot) { return "CARD" + std::to_string(slot); }
+} // namespace
+
+PlayAids::PlayAids(TableView& view, const Form1& form)
+    : view_(view), form_(form), keys_(makeKeyTable())
+{
+    demoTimer_.setSingleShot(true);
+    demoTimer_.setInterval(demoInterval);
+    connect(&demoTimer_, &QTimer::timeout, this, &PlayAids::demoStep);
+    soundNoteTimer_.setSingleShot(true);
+    soundNoteTimer_.setInterval(soundNoteShown);
+    connect(&soundNoteTimer_, &QTimer::timeout, this, [this] {
+        soundNote_.clear();
+        updateTitle();
+    });
+
+    // Advice holds for the table it was given for; a click of the player's own ends the demo,
+    // and so does the end of the game.
+    connect(&view_, &TableView::eventStarting, this, &PlayAids::clearAdvice);
+    connect(&view_, &TableView::controlClicked, this, [this] {
+        if (!demoClicking_)
+            stopDemo();
+    });
+    connect(&view_, &TableView::finished, this, &PlayAids::stopDemo);
+}
+
+KeyTable PlayAids::makeKeyTable()
+{
+    auto pressButton = [this](std::string name) {
+        return [this, name](int) { view_.pressControl(name); };
+    };
+    auto buttonEnabled = [this](std::string name) {
+        return [this, name](int) { return view_.widget(name)->isEnabled(); };
+    };
+    return {
+        {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5},
+         QStringLiteral("<b>1</b> .. <b>5</b>"), QStringLiteral("place the card of that slot"),
+         [this](int which) { return view_.widget(slotName(which + 1))->isEnabled(); },
+         [this](int which) { view_.pressControl(slotName(which + 1)); }},
+        {{Qt::Key_B}, QStringLiteral("<b>B</b>"), QStringLiteral("bet one credit (BET)"),
+         buttonEnabled("BET"), pressButton("BET")},
+        {{Qt::Key_X}, QStringLiteral("<b>X</b>"),
+         QStringLiteral("stake up to ten credits and start (BETx10)"), buttonEnabled("RepertBet"),
+         pressButton("RepertBet")},
+        {{Qt::Key_S, Qt::Key_Return, Qt::Key_Enter}, QStringLiteral("<b>S</b>, <b>Enter</b>"),
+         QStringLiteral("start the game (START)"), buttonEnabled("START"), pressButton("START")},
+        {{Qt::Key_H}, QStringLiteral("<b>H</b>"),
+         QStringLiteral("advice: outlines the best slot; the title shows what each playable "
+                        "slot is expected to pay"),
+         [this](int) { return view_.isInPlay(); }, [this](int) { showAdvice(); }},
+        {{Qt::Key_D}, QStringLiteral("<b>D</b>"),
+         QStringLiteral("demo: the advisor places the cards of this game; D again or a click "
+                        "stops it"),
+         [this](int) { return demoRunning_ || view_.isInPlay(); }, [this](int) { toggleDemo(); }},
+        {{Qt::Key_M}, QStringLiteral("<b>M</b>"), QStringLiteral("sound off and on"), {},
+         [this](int) { toggleSound(); }},
+        // Qt moves the focus and presses the buttons itself; the line is for the help.
+        {{}, QStringLiteral("<b>Tab</b>, <b>Space</b>"),
+         QStringLiteral("move between the buttons, press the one with the focus"), {}, {}},
+        {{Qt::Key_F1}, QStringLiteral("<b>F1</b>"), QStringLiteral("these keys"),
+         [this](int) { return view_.isIdle(); }, [this](int) { showHelp(); }},
+    };
+}
+
+bool PlayAids::pressKey(const QKeyEvent& event) { return nablo::pressKey(keys_, event); }
+
+void PlayAids::showAdvice()
+{
+    if (!view_.isInPlay())
+        return;
+    const Advisor::Advice advice = adviseOn(form_);
+    clearAdvice();
+    advisedSlot_ = advice.slot;
+    adviceSummary_ = adviceSummary(form_, advice);
+    view_.update(adviceFrame());
+    updateTitle();
+}
+
+void PlayAids::clearAdvice()
+{
+    if (advisedSlot_ == 0 && adviceSummary_.isEmpty())
+        return;
+    view_.update(adviceFrame());
+    advisedSlot_ = 0;
+    adviceSummary_.clear();
+    updateTitle();
+}
+
+QRect PlayAids::adviceFrame() const
+{
+    if (advisedSlot_ < 1 || advisedSlot_ > 5)
+        return {};
+    const QWidget* slot = view_.widget(slotName(advisedSlot_));
+    return slot->geometry().adjusted(-adviceFrameWidth, -adviceFrameWidth, adviceFrameWidth,
+                                     adviceFrameWidth);
+}
+
+void PlayAids::paintAdvice(QPainter& painter) const
+{
+    const QRect frame = adviceFrame();
+    if (frame.isEmpty())
+        return;
+    // Around the slot's button, in the gap that separates it from its neighbours.
+    const int w = adviceFrameWidth;
+    painter.fillRect(frame.left(), frame.top(), frame.width(), w, adviceColour);
+    painter.fillRect(frame.left(), frame.bottom() - w + 1, frame.width(), w, adviceColour);
+    painter.fillRect(frame.left(), frame.top(), w, frame.height(), adviceColour);
+    painter.fillRect(frame.right() - w + 1, frame.top(), w, frame.height(), adviceColour);
+}
+
+void PlayAids::toggleDemo()
+{
+    if (demoRunning_) {
+        stopDemo();
+        return;
+    }
+    if (!view_.isInPlay())
+        return;
+    demoRunning_ = true;
+    demoTimer_.start();
+    updateTitle();
+}
+
+void PlayAids::stopDemo()
+{
+    demoTimer_.stop();
+    if (!demoRunning_)
+        return;
+    demoRunning_ = false;
+    updateTitle();
+}
+
+void PlayAids::demoStep()
+{
+    if (!demoRunning_ || !view_.isInPlay()) {
+        stopDemo();
+        return;
+    }
+    const int slot = adviseOn(form_).slot;
+    // The timer is single-shot and started again only after the click has returned: a box
+    // opened inside the click is never met by another placement.
+    demoClicking_ = true;
+    view_.pressControl(slotName(slot));
+    demoClicking_ = false;
+    if (demoRunning_ && view_.isInPlay())
+        demoTimer_.start();
+    else
+        stopDemo();
+}
+
+void PlayAids::toggleSound()
+{
+    sound_.toggle();
+    soundNote_ = sound_.isMuted() ? QStringLiteral("sound off") : QStringLiteral("sound on");
+    soundNoteTimer_.start();
+    updateTitle();
+}
+
+void PlayAids::updateTitle()
+{
+    QString title = toQString(windowCaption);
+    for (const QString& part : {adviceSummary_,
+                                demoRunning_ ? QStringLiteral("demo") : QString(), soundNote_}) {
+        if (!part.isEmpty())
+            title += QStringLiteral(" \u2014 ") + part;
+    }
+    if (view_.windowTitle() != title)
+        view_.setWindowTitle(title);
+}
+
+void PlayAids::showHelp()
+{
+    if (!view_.isIdle())
+        return;
+    stopDemo();
+    QMessageBox box(QMessageBox::Information, toQString(windowCaption), helpText(keys_),
+                    QMessageBox::Ok, &view_);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+} // namespace nablo

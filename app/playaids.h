@@ -1,0 +1,79 @@
+#pragma once
+
+#include "app/keytable.h"
+#include "app/soundswitch.h"
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+class QKeyEvent;
+class QPainter;
+
+namespace nablo {
+
+class Form1;
+class TableView;
+
+// What the window offers beyond the table itself: the keys, the advice, the demo, the sound
+// switch and the help box. None of them changes the game other than by clicking a control as
+// the player would.
+//
+// Keys: 1..5 click the card slots, B BET, X BETx10, S or Enter START, each only when the button
+// is enabled; H outlines the advised slot and puts the expected pay of each playable slot in the
+// title until the next event; D starts and stops a demo in which the advisor places the cards;
+// M turns the sound off and on; F1 lists the keys.
+class PlayAids : public QObject {
+    Q_OBJECT
+public:
+    PlayAids(TableView& view, const Form1& form);
+
+    // Acts on a key typed in the window; false for a key that has no use here.
+    bool pressKey(const QKeyEvent& event);
+
+    // Shows the advice for the table, while in play: the advised slot outlined, the expected
+    // pay of each playable slot in the title. Both go at the next event.
+    void showAdvice();
+    // The outlined slot, 0 when no advice is shown.
+    int advisedSlot() const { return advisedSlot_; }
+    // The outline around the advised slot, in the window's coordinates; empty when none.
+    QRect adviceFrame() const;
+    // Draws the outline, from the window's paint event.
+    void paintAdvice(QPainter& painter) const;
+
+    // Starts the demo while in play, stops it when it runs. The demo places the advised card
+    // every half second until the game ends or the player clicks.
+    void toggleDemo();
+    bool isDemoRunning() const { return demoRunning_; }
+
+    // Turns every sound off, or on again; the title tells for a few seconds.
+    void toggleSound();
+    bool isMuted() const { return sound_.isMuted(); }
+    SoundSwitch& soundSwitch() { return sound_; }
+
+    // The box that lists the keys, while no event runs and no other box is open.
+    void showHelp();
+
+private:
+    KeyTable makeKeyTable();
+    void clearAdvice();
+    void stopDemo();
+    void demoStep();
+    void updateTitle();
+
+    TableView& view_;
+    const Form1& form_;
+    KeyTable keys_;
+
+    int advisedSlot_ = 0;
+    QString adviceSummary_;
+    QTimer demoTimer_;
+    bool demoRunning_ = false;
+    bool demoClicking_ = false;
+    SoundSwitch sound_;
+    QString soundNote_;
+    QTimer soundNoteTimer_;
+};
+
+} // namespace nablo
