@@ -19,16 +19,15 @@ namespace nablo {
 namespace {
 
 // The words said are the desktop's language: every one goes through the translator.
-#define WORDS(text) QT_TRANSLATE_NOOP("Accessibility", text)
 QString say(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
 constexpr std::array<const char*, 13> rankNames{
-    WORDS("ace"), WORDS("two"),  WORDS("three"), WORDS("four"), WORDS("five"),
-    WORDS("six"), WORDS("seven"), WORDS("eight"), WORDS("nine"), WORDS("ten"),
-    WORDS("jack"), WORDS("queen"), WORDS("king")};
+    QT_TRANSLATE_NOOP("Accessibility", "ace"), QT_TRANSLATE_NOOP("Accessibility", "two"),  QT_TRANSLATE_NOOP("Accessibility", "three"), QT_TRANSLATE_NOOP("Accessibility", "four"), QT_TRANSLATE_NOOP("Accessibility", "five"),
+    QT_TRANSLATE_NOOP("Accessibility", "six"), QT_TRANSLATE_NOOP("Accessibility", "seven"), QT_TRANSLATE_NOOP("Accessibility", "eight"), QT_TRANSLATE_NOOP("Accessibility", "nine"), QT_TRANSLATE_NOOP("Accessibility", "ten"),
+    QT_TRANSLATE_NOOP("Accessibility", "jack"), QT_TRANSLATE_NOOP("Accessibility", "queen"), QT_TRANSLATE_NOOP("Accessibility", "king")};
 // In the order of the card codes: diamonds 1..13, spades 14..26, hearts 27..39, clubs 40..52.
-constexpr std::array<const char*, 4> suitNames{WORDS("diamonds"), WORDS("spades"),
-                                               WORDS("hearts"), WORDS("clubs")};
+constexpr std::array<const char*, 4> suitNames{QT_TRANSLATE_NOOP("Accessibility", "diamonds"), QT_TRANSLATE_NOOP("Accessibility", "spades"),
+                                               QT_TRANSLATE_NOOP("Accessibility", "hearts"), QT_TRANSLATE_NOOP("Accessibility", "clubs")};
 
 QString toQString(std::string_view text)
 {
@@ -54,11 +53,11 @@ QString caption(const Control& control) { return QString::fromStdString(control.
 AccessibleText boardCard(const Form1& form, int code)
 {
     switch (boardMark(form, code)) {
-    case BoardMark::InSlot: return {cardName(code), say(WORDS("in a slot"))};
-    case BoardMark::OnPile: return {cardName(code), say(WORDS("on the pile"))};
+    case BoardMark::InSlot: return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "in a slot"))};
+    case BoardMark::OnPile: return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "on the pile"))};
     case BoardMark::Undealt: break;
     }
-    return {cardName(code), say(WORDS("not dealt"))};
+    return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "not dealt"))};
 }
 
 // The suit marks and strips of the card board, by control name, top row first.
@@ -97,7 +96,7 @@ QString cardName(int code)
 {
     if (!isCardCode(code))
         return {};
-    return say(WORDS("%1 of %2"))
+    return say(QT_TRANSLATE_NOOP("Accessibility", "%1 of %2"))
         .arg(say(rankNames[static_cast<std::size_t>((code - 1) % 13)]),
              say(suitNames[static_cast<std::size_t>(suitOf(code))]));
 }
@@ -142,12 +141,12 @@ void AccessibleTexts::placeNumbered(const Control& (Form1::*numbered)(int) const
 
 AccessibleText AccessibleTexts::cardSlot(int slot) const
 {
-    const QString name = say(WORDS("Card slot %1")).arg(slot);
+    const QString name = say(QT_TRANSLATE_NOOP("Accessibility", "Card slot %1")).arg(slot);
     const int code = form_.HAND[slot];
     if (code == 0 || form_.CARD(slot).picture().empty())
-        return {name, say(WORDS("empty"))};
+        return {name, say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
     const bool selectable = form_.CARD(slot).enabled() && form_.CANPLAY[slot] == -1;
-    return {name, (selectable ? say(WORDS("%1, selectable")) : say(WORDS("%1, not selectable")))
+    return {name, (selectable ? say(QT_TRANSLATE_NOOP("Accessibility", "%1, selectable")) : say(QT_TRANSLATE_NOOP("Accessibility", "%1, not selectable")))
                       .arg(cardName(code))};
 }
 
@@ -156,7 +155,7 @@ AccessibleText AccessibleTexts::tierRow(int row) const
     const QString name = sentenceCase(form_.tierLabel(row).design().caption);
     const bool lit = isRowLit(form_.tierLabel(row), form_.CPAY(row));
     const QString value =
-        (lit ? say(WORDS("pays %1, reached")) : say(WORDS("pays %1"))).arg(caption(form_.CPAY(row)));
+        (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, reached")) : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1"))).arg(caption(form_.CPAY(row)));
     return {name, value};
 }
 
@@ -164,7 +163,7 @@ AccessibleText AccessibleTexts::bonusRow(int row) const
 {
     const QString name = sentenceCase(form_.bonusLabel(row).design().caption);
     const bool lit = isRowLit(form_.bonusLabel(row), form_.BPAY(row));
-    const QString value = (lit ? say(WORDS("pays %1, hits %2, showing")) : say(WORDS("pays %1, hits %2")))
+    const QString value = (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2, showing")) : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2")))
                               .arg(caption(form_.BPAY(row)), caption(form_.HIT(row)));
     return {name, value};
 }
@@ -174,33 +173,33 @@ AccessibleText AccessibleTexts::text(std::size_t index) const
     const Control& control = form_.controls()[index];
     const auto [role, k] = places_[index];
     switch (role) {
-    case Role::Credits: return {say(WORDS("Credits")), caption(control)};
-    case Role::CardsPlaced: return {say(WORDS("Cards placed")), caption(control)};
-    case Role::Bet: return {say(WORDS("Bet")), {}};
-    case Role::BetTen: return {say(WORDS("Bet ten")), {}};
-    case Role::Start: return {say(WORDS("Start")), {}};
+    case Role::Credits: return {say(QT_TRANSLATE_NOOP("Accessibility", "Credits")), caption(control)};
+    case Role::CardsPlaced: return {say(QT_TRANSLATE_NOOP("Accessibility", "Cards placed")), caption(control)};
+    case Role::Bet: return {say(QT_TRANSLATE_NOOP("Accessibility", "Bet")), {}};
+    case Role::BetTen: return {say(QT_TRANSLATE_NOOP("Accessibility", "Bet ten")), {}};
+    case Role::Start: return {say(QT_TRANSLATE_NOOP("Accessibility", "Start")), {}};
     case Role::Pile: {
         const bool shown = !control.picture().empty() && form_.TOPCARD != 0;
-        return {say(WORDS("Pile")), shown ? cardName(form_.TOPCARD) : say(WORDS("empty"))};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pile")), shown ? cardName(form_.TOPCARD) : say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
     }
     case Role::CardSlot: return cardSlot(k);
     case Role::SlotMark: {
         const bool shown = control.foreColor() == colour::yellow;
-        return {say(WORDS("Card slot %1 mark")).arg(k),
-                shown ? say(WORDS("selectable")) : say(WORDS("not selectable"))};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Card slot %1 mark")).arg(k),
+                shown ? say(QT_TRANSLATE_NOOP("Accessibility", "selectable")) : say(QT_TRANSLATE_NOOP("Accessibility", "not selectable"))};
     }
     case Role::TierRow: return tierRow(k);
     case Role::TierPay:
-        return {say(WORDS("Pays for %1")).arg(tierRow(k).name.toLower()), caption(control)};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(tierRow(k).name.toLower()), caption(control)};
     case Role::BonusRow: return bonusRow(k);
     case Role::BonusPay:
-        return {say(WORDS("Pays for %1")).arg(bonusRow(k).name.toLower()), caption(control)};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(bonusRow(k).name.toLower()), caption(control)};
     case Role::BonusHits:
-        return {say(WORDS("Hits of %1")).arg(bonusRow(k).name.toLower()), caption(control)};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Hits of %1")).arg(bonusRow(k).name.toLower()), caption(control)};
     case Role::BoardCard: return boardCard(form_, k);
     case Role::BoardSuit: return {capitalised(say(suitNames[static_cast<std::size_t>(k)])), {}};
     case Role::BoardRow:
-        return {capitalised(say(WORDS("%1 row")).arg(say(suitNames[static_cast<std::size_t>(k)]))), {}};
+        return {capitalised(say(QT_TRANSLATE_NOOP("Accessibility", "%1 row")).arg(say(suitNames[static_cast<std::size_t>(k)]))), {}};
     case Role::Heading: break;
     }
     // The headings: their caption.
