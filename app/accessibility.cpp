@@ -9,8 +9,8 @@
 #include "table/form.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -22,12 +22,17 @@ namespace {
 QString say(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
 constexpr std::array<const char*, 13> rankNames{
-    QT_TRANSLATE_NOOP("Accessibility", "ace"), QT_TRANSLATE_NOOP("Accessibility", "two"),  QT_TRANSLATE_NOOP("Accessibility", "three"), QT_TRANSLATE_NOOP("Accessibility", "four"), QT_TRANSLATE_NOOP("Accessibility", "five"),
-    QT_TRANSLATE_NOOP("Accessibility", "six"), QT_TRANSLATE_NOOP("Accessibility", "seven"), QT_TRANSLATE_NOOP("Accessibility", "eight"), QT_TRANSLATE_NOOP("Accessibility", "nine"), QT_TRANSLATE_NOOP("Accessibility", "ten"),
-    QT_TRANSLATE_NOOP("Accessibility", "jack"), QT_TRANSLATE_NOOP("Accessibility", "queen"), QT_TRANSLATE_NOOP("Accessibility", "king")};
+    QT_TRANSLATE_NOOP("Accessibility", "ace"),   QT_TRANSLATE_NOOP("Accessibility", "two"),
+    QT_TRANSLATE_NOOP("Accessibility", "three"), QT_TRANSLATE_NOOP("Accessibility", "four"),
+    QT_TRANSLATE_NOOP("Accessibility", "five"),  QT_TRANSLATE_NOOP("Accessibility", "six"),
+    QT_TRANSLATE_NOOP("Accessibility", "seven"), QT_TRANSLATE_NOOP("Accessibility", "eight"),
+    QT_TRANSLATE_NOOP("Accessibility", "nine"),  QT_TRANSLATE_NOOP("Accessibility", "ten"),
+    QT_TRANSLATE_NOOP("Accessibility", "jack"),  QT_TRANSLATE_NOOP("Accessibility", "queen"),
+    QT_TRANSLATE_NOOP("Accessibility", "king")};
 // In the order of the card codes: diamonds 1..13, spades 14..26, hearts 27..39, clubs 40..52.
-constexpr std::array<const char*, 4> suitNames{QT_TRANSLATE_NOOP("Accessibility", "diamonds"), QT_TRANSLATE_NOOP("Accessibility", "spades"),
-                                               QT_TRANSLATE_NOOP("Accessibility", "hearts"), QT_TRANSLATE_NOOP("Accessibility", "clubs")};
+constexpr std::array<const char*, 4> suitNames{
+    QT_TRANSLATE_NOOP("Accessibility", "diamonds"), QT_TRANSLATE_NOOP("Accessibility", "spades"),
+    QT_TRANSLATE_NOOP("Accessibility", "hearts"), QT_TRANSLATE_NOOP("Accessibility", "clubs")};
 
 QString toQString(std::string_view text)
 {
@@ -53,8 +58,10 @@ QString caption(const Control& control) { return QString::fromStdString(control.
 AccessibleText boardCard(const Form1& form, int code)
 {
     switch (boardMark(form, code)) {
-    case BoardMark::InSlot: return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "in a slot"))};
-    case BoardMark::OnPile: return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "on the pile"))};
+    case BoardMark::InSlot:
+        return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "in a slot"))};
+    case BoardMark::OnPile:
+        return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "on the pile"))};
     case BoardMark::Undealt: break;
     }
     return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "not dealt"))};
@@ -146,7 +153,8 @@ AccessibleText AccessibleTexts::cardSlot(int slot) const
     if (code == 0 || form_.CARD(slot).picture().empty())
         return {name, say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
     const bool selectable = form_.CARD(slot).enabled() && form_.CANPLAY[slot] == -1;
-    return {name, (selectable ? say(QT_TRANSLATE_NOOP("Accessibility", "%1, selectable")) : say(QT_TRANSLATE_NOOP("Accessibility", "%1, not selectable")))
+    return {name, (selectable ? say(QT_TRANSLATE_NOOP("Accessibility", "%1, selectable"))
+                              : say(QT_TRANSLATE_NOOP("Accessibility", "%1, not selectable")))
                       .arg(cardName(code))};
 }
 
@@ -154,8 +162,9 @@ AccessibleText AccessibleTexts::tierRow(int row) const
 {
     const QString name = sentenceCase(form_.tierLabel(row).design().caption);
     const bool lit = isRowLit(form_.tierLabel(row), form_.CPAY(row));
-    const QString value =
-        (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, reached")) : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1"))).arg(caption(form_.CPAY(row)));
+    const QString value = (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, reached"))
+                               : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1")))
+                              .arg(caption(form_.CPAY(row)));
     return {name, value};
 }
 
@@ -163,8 +172,10 @@ AccessibleText AccessibleTexts::bonusRow(int row) const
 {
     const QString name = sentenceCase(form_.bonusLabel(row).design().caption);
     const bool lit = isRowLit(form_.bonusLabel(row), form_.BPAY(row));
-    const QString value = (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2, showing")) : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2")))
-                              .arg(caption(form_.BPAY(row)), caption(form_.HIT(row)));
+    const QString value =
+        (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2, showing"))
+             : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2")))
+            .arg(caption(form_.BPAY(row)), caption(form_.HIT(row)));
     return {name, value};
 }
 
@@ -173,33 +184,45 @@ AccessibleText AccessibleTexts::text(std::size_t index) const
     const Control& control = form_.controls()[index];
     const auto [role, k] = places_[index];
     switch (role) {
-    case Role::Credits: return {say(QT_TRANSLATE_NOOP("Accessibility", "Credits")), caption(control)};
-    case Role::CardsPlaced: return {say(QT_TRANSLATE_NOOP("Accessibility", "Cards placed")), caption(control)};
+    case Role::Credits:
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Credits")), caption(control)};
+    case Role::CardsPlaced:
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Cards placed")), caption(control)};
     case Role::Bet: return {say(QT_TRANSLATE_NOOP("Accessibility", "Bet")), {}};
     case Role::BetTen: return {say(QT_TRANSLATE_NOOP("Accessibility", "Bet ten")), {}};
     case Role::Start: return {say(QT_TRANSLATE_NOOP("Accessibility", "Start")), {}};
     case Role::Pile: {
         const bool shown = !control.picture().empty() && form_.TOPCARD != 0;
-        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pile")), shown ? cardName(form_.TOPCARD) : say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pile")),
+                shown ? cardName(form_.TOPCARD) : say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
     }
     case Role::CardSlot: return cardSlot(k);
     case Role::SlotMark: {
         const bool shown = control.foreColor() == colour::yellow;
         return {say(QT_TRANSLATE_NOOP("Accessibility", "Card slot %1 mark")).arg(k),
-                shown ? say(QT_TRANSLATE_NOOP("Accessibility", "selectable")) : say(QT_TRANSLATE_NOOP("Accessibility", "not selectable"))};
+                shown ? say(QT_TRANSLATE_NOOP("Accessibility", "selectable"))
+                      : say(QT_TRANSLATE_NOOP("Accessibility", "not selectable"))};
     }
     case Role::TierRow: return tierRow(k);
     case Role::TierPay:
-        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(tierRow(k).name.toLower()), caption(control)};
+        return {
+            say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(tierRow(k).name.toLower()),
+            caption(control)};
     case Role::BonusRow: return bonusRow(k);
     case Role::BonusPay:
-        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(bonusRow(k).name.toLower()), caption(control)};
+        return {
+            say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(bonusRow(k).name.toLower()),
+            caption(control)};
     case Role::BonusHits:
-        return {say(QT_TRANSLATE_NOOP("Accessibility", "Hits of %1")).arg(bonusRow(k).name.toLower()), caption(control)};
+        return {
+            say(QT_TRANSLATE_NOOP("Accessibility", "Hits of %1")).arg(bonusRow(k).name.toLower()),
+            caption(control)};
     case Role::BoardCard: return boardCard(form_, k);
     case Role::BoardSuit: return {capitalised(say(suitNames[static_cast<std::size_t>(k)])), {}};
     case Role::BoardRow:
-        return {capitalised(say(QT_TRANSLATE_NOOP("Accessibility", "%1 row")).arg(say(suitNames[static_cast<std::size_t>(k)]))), {}};
+        return {capitalised(say(QT_TRANSLATE_NOOP("Accessibility", "%1 row"))
+                                .arg(say(suitNames[static_cast<std::size_t>(k)]))),
+                {}};
     case Role::Heading: break;
     }
     // The headings: their caption.

@@ -17,7 +17,7 @@ public:
     explicit AdviceOverlay(QWidget& window);
 
     struct SlotNote {
-        QRect card;     // the slot's button, in the window's coordinates
+        QRect card; // the slot's button, in the window's coordinates
         double expected = 0;
         bool advised = false;
     };

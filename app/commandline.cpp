@@ -34,9 +34,10 @@ std::optional<int> handleCommandLine(int argc, const char* const* argv, std::FIL
         } else if (argument == "--version") {
             version = true;
         } else {
-            const QString message = translated(
-                "CommandLine", QT_TRANSLATE_NOOP("CommandLine",
-                                                 "nablo: unknown argument '%1'; try 'nablo --help'"));
+            const QString message =
+                translated("CommandLine",
+                           QT_TRANSLATE_NOOP("CommandLine",
+                                             "nablo: unknown argument '%1'; try 'nablo --help'"));
             std::fprintf(err, "%s\n",
                          message.arg(QString::fromLocal8Bit(argv[i])).toLocal8Bit().constData());
             return 2;

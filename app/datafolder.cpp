@@ -21,7 +21,8 @@ bool holdsCardPictures(const QString& folder)
 
 bool holdsGameData(const QString& folder)
 {
-    return holdsCardPictures(folder) && QFileInfo(QDir(folder).filePath(QStringLiteral("wav"))).isDir();
+    return holdsCardPictures(folder)
+           && QFileInfo(QDir(folder).filePath(QStringLiteral("wav"))).isDir();
 }
 
 QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory)

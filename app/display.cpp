@@ -52,7 +52,8 @@ bool canOpenWayland()
     const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket < 0)
         return false;
-    const bool open = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    const bool open =
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(socket);
     return open;
 }
@@ -73,7 +74,8 @@ std::vector<std::string> candidates(const DisplayEnvironment& environment)
         return names;
     }
     const std::string_view session = isSet(environment.sessionType) ? environment.sessionType : "";
-    const std::string_view desktop = isSet(environment.currentDesktop) ? environment.currentDesktop : "";
+    const std::string_view desktop =
+        isSet(environment.currentDesktop) ? environment.currentDesktop : "";
     const bool preferX = session == "x11" || desktop.find("GNOME") != std::string_view::npos;
     if (isSet(environment.waylandDisplay) && !preferX)
         names.emplace_back("wayland");
@@ -118,17 +120,22 @@ DisplayChoice chooseDisplay()
 QString noDisplayMessage(DisplayState state)
 {
     if (state == DisplayState::Unset)
-        return translated("Display", QT_TRANSLATE_NOOP("Display",
-            "nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
-            "desktop, or headless with: xvfb-run nablo"));
+        return translated(
+            "Display",
+            QT_TRANSLATE_NOOP(
+                "Display",
+                "nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
+                "desktop, or headless with: xvfb-run nablo"));
     QStringList named;
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         if (!qEnvironmentVariableIsEmpty(variable))
-            named << QStringLiteral("%1=%2").arg(QLatin1String(variable), qEnvironmentVariable(variable));
+            named << QStringLiteral("%1=%2").arg(QLatin1String(variable),
+                                                 qEnvironmentVariable(variable));
     }
-    return translated("Display", QT_TRANSLATE_NOOP("Display",
-                          "nablo: cannot open the display (%1); run it on a desktop, or "
-                          "headless with: xvfb-run nablo"))
+    return translated("Display",
+                      QT_TRANSLATE_NOOP(
+                          "Display", "nablo: cannot open the display (%1); run it on a desktop, or "
+                                     "headless with: xvfb-run nablo"))
         .arg(named.join(QStringLiteral(", ")));
 }
 

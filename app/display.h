@@ -12,7 +12,7 @@ struct DisplayEnvironment {
     const char* platform = nullptr;
     const char* display = nullptr;
     const char* waylandDisplay = nullptr;
-    const char* sessionType = nullptr;   // XDG_SESSION_TYPE
+    const char* sessionType = nullptr;    // XDG_SESSION_TYPE
     const char* currentDesktop = nullptr; // XDG_CURRENT_DESKTOP
     bool (*canOpenX)(const char* display) = nullptr;
     bool (*canOpenWayland)() = nullptr;

@@ -20,7 +20,8 @@ int main(int argc, char* argv[])
     const nablo::DisplayChoice display = nablo::chooseDisplay();
     if (display.state != nablo::DisplayState::Ready) {
         // Qt aborts with a core dump when it cannot open a window; say why in one line instead.
-        std::fprintf(stderr, "%s\n", nablo::noDisplayMessage(display.state).toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n",
+                     nablo::noDisplayMessage(display.state).toLocal8Bit().constData());
         return 2;
     }
     if (!display.platform.empty())

@@ -17,12 +17,9 @@ namespace {
 QMessageBox::Icon toQt(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Error:
-        break;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Error: break;
     }
     return QMessageBox::Critical;
 }
@@ -68,12 +65,14 @@ QPoint GameMessageBox::placement(const QRect& windowArea, const QSize& boxSize,
                                  const QRect& available)
 {
     QPoint where(windowArea.center().x() - boxSize.width() / 2,
-                 windowArea.top() + std::max(slotsMiddle - boxSize.height() / 2, slotsTop + titleBarRoom));
+                 windowArea.top()
+                     + std::max(slotsMiddle - boxSize.height() / 2, slotsTop + titleBarRoom));
     if (!available.isEmpty()) {
         where.setX(std::clamp(where.x(), available.left(),
                               std::max(available.left(), available.right() + 1 - boxSize.width())));
-        where.setY(std::clamp(where.y(), available.top(),
-                              std::max(available.top(), available.bottom() + 1 - boxSize.height())));
+        where.setY(
+            std::clamp(where.y(), available.top(),
+                       std::max(available.top(), available.bottom() + 1 - boxSize.height())));
     }
     return where;
 }
@@ -86,8 +85,7 @@ void GameMessageBox::showEvent(QShowEvent* event)
         return;
     const QRect windowArea(window_->mapToGlobal(QPoint(0, 0)), window_->size());
     const QScreen* screen = window_->screen();
-    move(placement(windowArea, size(),
-                   screen ? screen->availableGeometry() : QRect()));
+    move(placement(windowArea, size(), screen ? screen->availableGeometry() : QRect()));
 }
 
 void GameMessageBox::closeEvent(QCloseEvent* event)

@@ -8,9 +8,9 @@
 namespace nablo {
 
 // A message box of the game. It opens over the card slots of the window it belongs to, with its
-// title bar below the card counter and the pay tables, so the player still reads how the game ended. A question
-// is answered by Yes or No only: Esc and the window manager's close button leave it open; an OK
-// box closes on them as any box does. No box offers a maximize or minimize button.
+// title bar below the card counter and the pay tables, so the player still reads how the game
+// ended. A question is answered by Yes or No only: Esc and the window manager's close button leave
+// it open; an OK box closes on them as any box does. No box offers a maximize or minimize button.
 class GameMessageBox : public QMessageBox {
     Q_OBJECT
 public:

@@ -85,8 +85,8 @@ KeyTable PlayAids::makeKeyTable()
          tr("demo: the advisor places the cards of this game; D again, any other key or any "
             "click stops it"),
          [this](int) { return demoRunning_ || view_.isInPlay(); }, [this](int) { toggleDemo(); }},
-        {{Qt::Key_M}, QStringLiteral("<b>M</b>"), tr("sound off and on; the title says when it is off"), {},
-         [this](int) { toggleSound(); }},
+        {{Qt::Key_M}, QStringLiteral("<b>M</b>"),
+         tr("sound off and on; the title says when it is off"), {}, [this](int) { toggleSound(); }},
         // Qt moves the focus and presses the buttons itself; the line is for the help.
         {{}, QStringLiteral("<b>Tab</b>, <b>Space</b>"),
          tr("move between the buttons, press the one with the focus"), {}, {}},
@@ -113,7 +113,8 @@ void PlayAids::showAdvice()
     for (const int slot : playableSlots(form_)) {
         const double expected = advice.expected[static_cast<std::size_t>(slot)];
         if (!std::isnan(expected))
-            notes.push_back({view_.widget(slotName(slot))->geometry(), expected, slot == advice.slot});
+            notes.push_back(
+                {view_.widget(slotName(slot))->geometry(), expected, slot == advice.slot});
     }
     overlay_->showNotes(notes);
     updateTitle();

@@ -67,7 +67,7 @@ void paintIcon(QSvgRenderer &deck, QPainter &painter)
 
 // One card of a small icon: white, a dark one-pixel outline with its corners cut, so that it
 // reads as a card at a glance.
-void paintSmallCard(QPainter &painter, const QRect &card)
+void paintSmallCard(QPainter& painter, const QRect& card)
 {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x20, 0x20, 0x20));
@@ -79,38 +79,43 @@ void paintSmallCard(QPainter &painter, const QRect &card)
 
 // A suit pip of the given height centred on centre: a diamond, or a spade (heart upside down
 // with a stem), drawn as polygons so they stay solid at a few pixels.
-void paintPip(QPainter &painter, QPointF centre, qreal height, bool spade)
+void paintPip(QPainter& painter, QPointF centre, qreal height, bool spade)
 {
     const qreal half = height / 2;
     const qreal width = spade ? height : height * 0.8;
     painter.setPen(Qt::NoPen);
     if (!spade) {
         painter.setBrush(QColor(0xd0, 0x10, 0x10));
-        painter.drawPolygon(QPolygonF({centre + QPointF(0, -half), centre + QPointF(width / 2, 0),
-                                       centre + QPointF(0, half), centre + QPointF(-width / 2, 0)}));
+        painter.drawPolygon(
+            QPolygonF({centre + QPointF(0, -half), centre + QPointF(width / 2, 0),
+                       centre + QPointF(0, half), centre + QPointF(-width / 2, 0)}));
         return;
     }
     painter.setBrush(Qt::black);
     const qreal lobe = width / 4;
-    painter.drawPolygon(QPolygonF({centre + QPointF(0, -half), centre + QPointF(width / 2, 0.1 * height),
-                                   centre + QPointF(-width / 2, 0.1 * height)}));
+    painter.drawPolygon(
+        QPolygonF({centre + QPointF(0, -half), centre + QPointF(width / 2, 0.1 * height),
+                   centre + QPointF(-width / 2, 0.1 * height)}));
     painter.drawEllipse(centre + QPointF(-lobe, 0.1 * height), lobe, lobe);
     painter.drawEllipse(centre + QPointF(lobe, 0.1 * height), lobe, lobe);
-    painter.drawPolygon(QPolygonF({centre + QPointF(0, 0.1 * height), centre + QPointF(width / 4, half),
-                                   centre + QPointF(-width / 4, half)}));
+    painter.drawPolygon(
+        QPolygonF({centre + QPointF(0, 0.1 * height), centre + QPointF(width / 4, half),
+                   centre + QPointF(-width / 4, half)}));
 }
 
 // At 16 pixels smoothing turns pips into grey dots: they are set pixel by pixel, rows of
 // (first column, width) from the cards' top left corners.
-void paintPixelPips(QPainter &painter, QPoint back, QPoint front)
+void paintPixelPips(QPainter& painter, QPoint back, QPoint front)
 {
     const std::array<std::pair<int, int>, 4> spade{{{2, 1}, {1, 3}, {1, 3}, {2, 1}}};
-    const std::array<std::pair<int, int>, 7> diamond{{{4, 1}, {3, 3}, {3, 3}, {2, 5}, {3, 3}, {3, 3}, {4, 1}}};
+    const std::array<std::pair<int, int>, 7> diamond{
+        {{4, 1}, {3, 3}, {3, 3}, {2, 5}, {3, 3}, {3, 3}, {4, 1}}};
     for (std::size_t row = 0; row < spade.size(); ++row)
-        painter.fillRect(back.x() + spade[row].first, back.y() + 2 + int(row), spade[row].second, 1, Qt::black);
+        painter.fillRect(back.x() + spade[row].first, back.y() + 2 + int(row), spade[row].second, 1,
+                         Qt::black);
     for (std::size_t row = 0; row < diamond.size(); ++row)
-        painter.fillRect(front.x() + diamond[row].first, front.y() + 3 + int(row), diamond[row].second, 1,
-                         QColor(0xd0, 0x10, 0x10));
+        painter.fillRect(front.x() + diamond[row].first, front.y() + 3 + int(row),
+                         diamond[row].second, 1, QColor(0xd0, 0x10, 0x10));
 }
 
 // The icon drawn anew for 16 to 32 pixels, where the fan of real faces shrinks into a blur: two
@@ -123,7 +128,8 @@ QImage smallIcon(int side)
     const int cardWidth = side * 9 / 16;
     const int cardHeight = side * 12 / 16;
     const QRect back(side / 16, side / 16, cardWidth, cardHeight);
-    const QRect front(side - cardWidth - side / 16, side - cardHeight - side / 16, cardWidth, cardHeight);
+    const QRect front(side - cardWidth - side / 16, side - cardHeight - side / 16, cardWidth,
+                      cardHeight);
     paintSmallCard(painter, back);
     paintSmallCard(painter, front);
     if (side == 16) {
@@ -132,9 +138,12 @@ QImage smallIcon(int side)
     }
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal corner = side / 5.0;
-    paintPip(painter, QPointF(back.left() + 1 + corner / 2 + side / 32.0, back.top() + 1 + corner / 2 + side / 32.0),
+    paintPip(painter,
+             QPointF(back.left() + 1 + corner / 2 + side / 32.0,
+                     back.top() + 1 + corner / 2 + side / 32.0),
              corner, true);
-    paintPip(painter, QRectF(front).adjusted(1, 1, -1, -1).center() + QPointF(0.5, 0.5), front.height() * 0.55, false);
+    paintPip(painter, QRectF(front).adjusted(1, 1, -1, -1).center() + QPointF(0.5, 0.5),
+             front.height() * 0.55, false);
     return image;
 }
 

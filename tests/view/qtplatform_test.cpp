@@ -208,7 +208,8 @@ private slots:
         waylandAnswers = true;
         QCOMPARE(choose(nullptr, ":0", "wayland-0").platform, std::string("wayland"));
         QCOMPARE(choose(nullptr, ":0", "wayland-0", "x11").platform, std::string("xcb"));
-        QCOMPARE(choose("wayland-egl;xcb", nullptr, "wayland-0").platform, std::string("wayland-egl"));
+        QCOMPARE(choose("wayland-egl;xcb", nullptr, "wayland-0").platform,
+                 std::string("wayland-egl"));
     }
 
 private:
