@@ -4,6 +4,7 @@
 #include "advice/strategy.h"
 #include "deck/random.h"
 #include "game/place.h"
+#include "table/errors.h"
 #include "table/form.h"
 
 #include <limits>
@@ -12,26 +13,46 @@ namespace nablo {
 
 namespace {
 
-// Plays a copy of the table on from placing `slot` to the end of the game; returns its pay.
-double continuation(const Form1& table, int slot, ChoiceFunction policy, std::uint64_t seed)
+// Plays the form on from placing `slot` to the end of the game; returns its pay. The game runs
+// through its end-of-game box into its reset, which costs less than unwinding out of it.
+double continuation(Form1& form, HeadlessPlatform& platform, int slot, ChoiceFunction policy,
+                    Xoshiro128& choices)
 {
-    HeadlessPlatform platform(seed);
-    platform.stopAtEnd = true;
-    Form1 form = table;
-    form.setPlatform(platform);
-    Xoshiro128 choices(mix64(seed));
+    const int ended = platform.gamesEnded;
     try {
         Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
-        for (;;) {
+        while (platform.gamesEnded == ended) {
             const int next = policy(form, choices, nullptr);
             Card_Click(form, static_cast<std::int16_t>(next), form.CARD(next));
         }
-    } catch (const HeadlessPlatform::GameOver& over) {
-        return over.outcome.pay;
+    } catch (const ProgramEnd&) {
+        // Out of credits: the game has ended, and the program with it.
     }
+    return platform.lastOutcome.pay;
 }
 
 } // namespace
+
+Advisor::Pays Advisor::continuations(const Form1& form, std::uint64_t seed) const
+{
+    Pays pays;
+    // One copy of the table, put back after every continuation.
+    HeadlessPlatform platform;
+    Form1 copy = form;
+    copy.setPlatform(platform);
+    for (int slot : playableSlots(form)) {
+        std::vector<double>& slotPays = pays[static_cast<std::size_t>(slot)];
+        slotPays.reserve(static_cast<std::size_t>(rollouts_));
+        for (int i = 0; i < rollouts_; ++i) {
+            const std::uint64_t streams = mix64(seed + static_cast<std::uint64_t>(i));
+            platform.generator.seed64(streams);
+            Xoshiro128 choices(mix64(streams));
+            slotPays.push_back(continuation(copy, platform, slot, policy_, choices));
+            copy.restore(form);
+        }
+    }
+    return pays;
+}
 
 Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
 {
@@ -44,11 +65,12 @@ Advisor::Advice Advisor::advise(const Form1& form, std::uint64_t seed) const
     if (slots.size() == 1)
         return advice;
 
+    const Pays pays = continuations(form, seed);
     double best = -1;
     for (int slot : slots) {
         double total = 0;
-        for (int i = 0; i < rollouts_; ++i)
-            total += continuation(form, slot, policy_, mix64(seed + static_cast<std::uint64_t>(i)));
+        for (double pay : pays[static_cast<std::size_t>(slot)])
+            total += pay;
         advice.expected[static_cast<std::size_t>(slot)] = total / rollouts_;
         if (total / rollouts_ > best) {
             best = total / rollouts_;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace nablo {
 
@@ -19,6 +20,11 @@ public:
         std::array<double, 6> expected{}; // by slot 1..5; NaN for a blocked slot
     };
 
+    // The pay of every continuation, by slot 1..5, empty for a blocked slot. Continuation i of
+    // every slot draws from the same random stream, so pays of one index can be compared in
+    // pairs.
+    using Pays = std::array<std::vector<double>, 6>;
+
     // policy plays the continuations on.
     explicit Advisor(int rollouts = 64, ChoiceFunction policy = chooseHeuristic)
         : rollouts_(rollouts), policy_(policy)
@@ -28,6 +34,11 @@ public:
     // Deterministic for a given table and seed. Slots share their continuations' random
     // streams, so their estimates differ by the choice, not by luck.
     Advice advise(const Form1& form, std::uint64_t seed) const;
+
+    // The continuations behind advise(), played even when only one slot is playable.
+    Pays continuations(const Form1& form, std::uint64_t seed) const;
+
+    int rollouts() const { return rollouts_; }
 
 private:
     int rollouts_;

@@ -46,14 +46,6 @@ void ButtonWidget::setBackColor(const QColor& colour)
     update();
 }
 
-void ButtonWidget::setPressedLook(bool pressed)
-{
-    if (pressedLook_ == pressed)
-        return;
-    pressedLook_ = pressed;
-    update();
-}
-
 void ButtonWidget::setPicture(const QString& path, const QPixmap& picture)
 {
     picturePath_ = path;
@@ -64,7 +56,7 @@ void ButtonWidget::setPicture(const QString& path, const QPixmap& picture)
 void ButtonWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const bool sunken = isDown() || pressedLook_;
+    const bool sunken = isDown();
     painter.fillRect(rect(), back_);
     drawBevel(painter, rect(), sunken);
 

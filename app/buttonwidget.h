@@ -8,8 +8,8 @@
 
 namespace nablo {
 
-// A button of the table: its background colour, a raised bevel (sunken while held down or
-// pressed), the picture fitted inside the bevel and the caption in the middle.
+// A button of the table: its background colour, a raised bevel (sunken while held down), the
+// picture fitted inside the bevel and the caption in the middle.
 class ButtonWidget : public QAbstractButton {
     Q_OBJECT
 public:
@@ -17,10 +17,6 @@ public:
 
     QColor backColor() const { return back_; }
     void setBackColor(const QColor& colour);
-
-    // Shown sunken even when the mouse is not holding it.
-    bool isPressedLook() const { return pressedLook_; }
-    void setPressedLook(bool pressed);
 
     // The path the picture was loaded from ("" for none) and the picture.
     QString picturePath() const { return picturePath_; }
@@ -36,7 +32,6 @@ private:
     QColor back_;
     QString picturePath_;
     QPixmap picture_;
-    bool pressedLook_ = false;
 };
 
 } // namespace nablo

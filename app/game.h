@@ -2,8 +2,12 @@
 
 #include "app/closerequest.h"
 #include "app/qtplatform.h"
+#include "app/statswindow.h"
 #include "app/tableview.h"
+#include "advice/statistics.h"
 #include "table/form.h"
+
+#include <QPointer>
 
 #include <optional>
 
@@ -22,10 +26,17 @@ public:
     // Runs the window's load event. Returns the exit status when the game stopped in it.
     std::optional<int> load();
 
+    const RunStatistics& statistics() const { return statistics_; }
+    // Opens the statistics window, or brings it to the front.
+    void showStatistics();
+    StatsWindow* statsWindow() const { return statsWindow_; }
+
 private:
     QtPlatform platform_;
     Form1 form_;
     TableView view_;
+    RunStatistics statistics_;
+    QPointer<StatsWindow> statsWindow_;
     std::optional<CloseRequestFilter> closeFilter_;
 };
 

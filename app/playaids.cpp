@@ -3,6 +3,7 @@
 #include "app/adviceoverlay.h"
 #include "app/advicetext.h"
 #include "app/tableview.h"
+#include "app/trainernote.h"
 #include "game/state.h"
 #include "table/design.h"
 
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -32,6 +34,16 @@ QString toQString(std::string_view text)
 }
 
 std::string slotName(int slot) { return "CARD" + std::to_string(slot); }
+
+// The slot of a card slot's control name, 0 for any other control.
+int slotOf(std::string_view name)
+{
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (name == slotName(slot))
+            return slot;
+    }
+    return 0;
+}
 } // namespace
 
 PlayAids::PlayAids(TableView& view, const Form1& form)
@@ -50,9 +62,14 @@ PlayAids::PlayAids(TableView& view, const Form1& form)
     // Advice holds for the table it was given for; a click of the player's own ends the demo,
     // and so does the end of the game.
     connect(&view_, &TableView::eventStarting, this, &PlayAids::clearAdvice);
-    connect(&view_, &TableView::controlClicked, this, [this] {
-        if (!demoClicking_)
-            stopDemo();
+    // A click of the player's own is judged first when the trainer is on.
+    connect(&view_, &TableView::controlClicked, this, [this](std::string_view name) {
+        if (demoClicking_)
+            return;
+        stopDemo();
+        if (trainerNote_)
+            trainerNote_->dismiss();
+        judgePlacement(name);
     });
     connect(&view_, &TableView::finished, this, &PlayAids::stopDemo);
 }
@@ -87,6 +104,16 @@ KeyTable PlayAids::makeKeyTable()
          [this](int) { return demoRunning_ || view_.isInPlay(); }, [this](int) { toggleDemo(); }},
         {{Qt::Key_M}, QStringLiteral("<b>M</b>"),
          tr("sound off and on; the title says when it is off"), {}, [this](int) { toggleSound(); }},
+        {{Qt::Key_T}, QStringLiteral("<b>T</b>"),
+         tr("trainer on and off: after a placement, tells when another slot was clearly better, "
+            "and by how much"),
+         {}, [this](int) { toggleTrainer(); }},
+        {{Qt::Key_F2}, QStringLiteral("<b>F2</b>"),
+         tr("statistics of this run, with a chart of the credits"), {},
+         [this](int) {
+             if (statisticsRequest_)
+                 statisticsRequest_();
+         }},
         // Qt moves the focus and presses the buttons itself; the line is for the help.
         {{}, QStringLiteral("<b>Tab</b>, <b>Space</b>"),
          tr("move between the buttons, press the one with the focus"), {}, {}},
@@ -222,8 +249,8 @@ void PlayAids::toggleSound()
 void PlayAids::updateTitle()
 {
     QString title = toQString(windowCaption);
-    for (const QString& part : {adviceSummary_,
-                                demoRunning_ ? tr("demo") : QString(), soundNote_}) {
+    for (const QString& part : {adviceSummary_, demoRunning_ ? tr("demo") : QString(),
+                                trainerOn_ ? tr("trainer") : QString(), soundNote_}) {
         if (!part.isEmpty())
             title += QStringLiteral(" \u2014 ") + part;
     }
@@ -240,6 +267,46 @@ void PlayAids::showHelp()
                     QMessageBox::Ok, &view_);
     box.setTextFormat(Qt::RichText);
     box.exec();
+}
+
+void PlayAids::addToTable()
+{
+    const QRect slotArea =
+        view_.widget(slotName(1))->geometry().united(view_.widget(slotName(5))->geometry());
+    trainerNote_ = new TrainerNote(&view_, slotArea);
+}
+
+void PlayAids::judgePlacement(std::string_view name)
+{
+    const int slot = slotOf(name);
+    if (!trainerOn_ || slot == 0 || !view_.isInPlay())
+        return;
+    const std::vector<int> playable = playableSlots(form_);
+    if (std::find(playable.begin(), playable.end(), slot) == playable.end())
+        return;
+    const Judgement judgement = trainer_.judge(form_, slot);
+    if (judgementSink_)
+        judgementSink_(judgement);
+    if (judgement.flagged)
+        trainerNote_->tell(judgement);
+}
+
+void PlayAids::toggleTrainer()
+{
+    trainerOn_ = !trainerOn_;
+    if (!trainerOn_)
+        trainerNote_->dismiss();
+    updateTitle();
+}
+
+void PlayAids::setJudgementSink(std::function<void(const Judgement&)> sink)
+{
+    judgementSink_ = std::move(sink);
+}
+
+void PlayAids::setStatisticsRequest(std::function<void()> request)
+{
+    statisticsRequest_ = std::move(request);
 }
 
 } // namespace nablo

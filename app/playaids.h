@@ -3,12 +3,16 @@
 #include "app/adviceoverlay.h"
 #include "app/keytable.h"
 #include "app/soundswitch.h"
+#include "advice/trainer.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
+
+#include <functional>
+#include <string_view>
 
 class QKeyEvent;
 class QPainter;
@@ -17,6 +21,7 @@ namespace nablo {
 
 class Form1;
 class TableView;
+class TrainerNote;
 
 // What the window offers beyond the table itself: the keys, the advice, the demo, the sound
 // switch and the help box. None of them changes the game other than by clicking a control as
@@ -25,7 +30,8 @@ class TableView;
 // Keys: 1..5 click the card slots, B BET, X BETx10, S or Enter START, each only when the button
 // is enabled; H outlines the advised slot and shows the expected pay of each playable slot on its
 // card until the next event; D starts and stops a demo in which the advisor places the cards,
-// which any other key or click stops too; M turns the sound off and on; F1 lists the keys.
+// which any other key or click stops too; M turns the sound off and on; T turns the trainer on
+// and off; F2 asks for the statistics of the run; F1 lists the keys.
 class PlayAids : public QObject {
     Q_OBJECT
 public:
@@ -57,8 +63,22 @@ public:
     bool isMuted() const { return sound_.isMuted(); }
     SoundSwitch& soundSwitch() { return sound_; }
 
+    // Puts what the aids show on the table over its widgets, once they are there.
+    void addToTable();
+
     // The box that lists the keys, while no event runs and no other box is open.
     void showHelp();
+
+    // While the trainer is on, each placement of the player's is judged before it is made, and
+    // when another slot was clearly better the table says so for a few seconds.
+    void toggleTrainer();
+    bool isTrainerOn() const { return trainerOn_; }
+    // Told every judgement.
+    void setJudgementSink(std::function<void(const Judgement&)> sink);
+    const TrainerNote* trainerNote() const { return trainerNote_; }
+
+    // Runs when the player asks for the statistics of the run (F2).
+    void setStatisticsRequest(std::function<void()> request);
 
 protected:
     // While the demo runs: a click anywhere in the window, or a key other than its own, stops it.
@@ -70,6 +90,7 @@ private:
     void stopDemo();
     void demoStep();
     void updateTitle();
+    void judgePlacement(std::string_view name);
 
     TableView& view_;
     const Form1& form_;
@@ -84,6 +105,12 @@ private:
     SoundSwitch sound_;
     QString soundNote_;
     QTimer soundNoteTimer_;
+
+    bool trainerOn_ = false;
+    Trainer trainer_;
+    TrainerNote* trainerNote_ = nullptr;
+    std::function<void(const Judgement&)> judgementSink_;
+    std::function<void()> statisticsRequest_;
 };
 
 } // namespace nablo

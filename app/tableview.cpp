@@ -48,6 +48,7 @@ TableView::TableView(Form1& form, PictureCache& pictures, QWidget* parent)
     setAutoFillBackground(true);
 
     createWidgets();
+    aids_.addToTable();
     shownRevisions_.resize(widgets_.size());
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
         apply(i);
@@ -161,7 +162,7 @@ void TableView::sync()
 
 void TableView::clickControl(std::string_view name)
 {
-    emit controlClicked();
+    emit controlClicked(name);
     runEvent([this, name] { click(form_, name); });
 }
 

@@ -56,7 +56,7 @@ public:
 
 signals:
     // A click on a control, before its event runs.
-    void controlClicked();
+    void controlClicked(std::string_view name);
     // An event of the game is about to run.
     void eventStarting();
     void finished(int status);

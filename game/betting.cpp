@@ -46,4 +46,14 @@ void RepertBet_Click(Form1& form)
     START_Click(form);
 }
 
+double stakeOf(const Form1& form)
+{
+    return readNumber(form.CPAY(1)) / tierIncrement[0];
+}
+
+double creditsOf(const Form1& form)
+{
+    return readNumber(form.COINS());
+}
+
 } // namespace nablo

@@ -11,4 +11,11 @@ void BET_Click(Form1& form);
 // game; does nothing when the credits do not cover the missing units.
 void RepertBet_Click(Form1& form);
 
+// The credits staked on the game on the table: the pay tables hold the stake, one unit for
+// every tierIncrement[0] of CPAY1.
+double stakeOf(const Form1& form);
+
+// The credits the player holds.
+double creditsOf(const Form1& form);
+
 } // namespace nablo

@@ -15,12 +15,12 @@ namespace {
 void resetPayTables(Form1& form)
 {
     for (int k = 1; k <= 7; ++k)
-        form.CPAY(k).setCaption("0");
+        writeNumber(form.CPAY(k), 0);
     for (int k = 1; k <= 5; ++k)
-        form.BPAY(k).setCaption("0");
+        writeNumber(form.BPAY(k), 0);
     for (int k = 1; k <= 5; ++k)
-        form.HIT(k).setCaption("0");
-    form.TEN().setCaption("0");
+        writeNumber(form.HIT(k), 0);
+    writeNumber(form.TEN(), 0);
 
     for (int k = 1; k <= 7; ++k)
         form.tierLabel(k).setBackColor(colour::blue);

@@ -1,5 +1,7 @@
 #include "table/control.h"
 
+#include "table/numbers.h"
+
 #include <utility>
 
 namespace nablo {
@@ -9,43 +11,47 @@ Control::Control(const ControlDesign& design)
 {
 }
 
-void Control::setCaption(std::string caption)
+void Control::setCaption(std::string_view caption)
 {
-    if (caption_ == caption)
+    if (this->caption() == caption)
         return;
-    caption_ = std::move(caption);
+    caption_.assign(caption); // into the room the old text had: no allocation for short texts
+    hasNumber_ = spelt_ = false;
     ++revision_;
 }
 
-void Control::setForeColor(Rgb colour)
+void Control::noteNumber(double number) const
 {
-    if (fore_ == colour)
+    number_ = number;
+    hasNumber_ = true;
+    char text[maxNumberText];
+    spelt_ = caption() == std::string_view(text, formatNumber(number, text));
+}
+
+void Control::setNumber(double number)
+{
+    if (number == 0)
+        number = 0; // -0 spells and reads as 0
+    // Spelt numbers have one text each: the same number is the same caption.
+    if (hasNumber_ && spelt_ && number_ == number)
         return;
-    fore_ = colour;
+    number_ = number;
+    hasNumber_ = spelt_ = textStale_ = true;
     ++revision_;
 }
 
-void Control::setBackColor(Rgb colour)
+void Control::spellNumber() const
 {
-    if (back_ == colour)
-        return;
-    back_ = colour;
-    ++revision_;
+    char text[maxNumberText];
+    caption_.assign(text, formatNumber(number_, text));
+    textStale_ = false;
 }
 
-void Control::setEnabled(bool enabled)
-{
-    if (enabled_ == enabled)
-        return;
-    enabled_ = enabled;
-    ++revision_;
-}
-
-void Control::setPicture(std::string picture)
+void Control::setPicture(std::string_view picture)
 {
     if (picture_ == picture)
         return;
-    picture_ = std::move(picture);
+    picture_.assign(picture);
     ++revision_;
 }
 

@@ -33,6 +33,12 @@ public:
     Platform& platform() const { return *platform_; }
     void setPlatform(Platform& platform) { platform_ = &platform; }
 
+    // Makes this form, a copy of original that has been played on since, equal to original
+    // again, copying only the controls that changed (their revision differs) and every form
+    // variable; it keeps its platform. Original must not have changed since the copy. Cheaper
+    // than a new copy for the many continuations of one table.
+    void restore(const Form1& original);
+
     // Every control in stacking order, back to front.
     std::span<Control> controls() { return controls_; }
     std::span<const Control> controls() const { return controls_; }
@@ -84,6 +90,7 @@ public:
     std::int16_t TOPCARD = 0;
     std::int16_t SECONDDECK = 0;
     std::int16_t PLAYED = 0;
+    // A new form variable must also be copied by restore().
 
 private:
     template <std::size_t Index>

@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -220,5 +223,136 @@ INSTANTIATE_TEST_SUITE_P(
         BadLineRow{"CallWithAnExtraArgument", "set TOPCARD 5\n", "call D_CHECK 18 19", 2},
         BadLineRow{"UnknownCommand", "", "deal 5", 1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- Trainer and statistics ----------------------------------------------------------------------
+
+// The number after "name": in a JSON line (the first one).
+double field(const std::string& line, const std::string& name)
+{
+    const std::size_t at = line.find("\"" + name + "\":");
+    return at == std::string::npos ? std::nan("") : std::strtod(line.c_str() + at + name.size() + 3, nullptr);
+}
+
+std::vector<std::string> linesOf(const std::string& text, const std::string& kind)
+{
+    std::vector<std::string> found;
+    for (const std::string& line : lines(text))
+        if (line.rfind("{\"" + kind + "\":", 0) == 0)
+            found.push_back(line);
+    return found;
+}
+
+// The expected pay of a slot in an advice line.
+double estimateOf(const std::string& advice, int slot)
+{
+    const std::size_t at = advice.find("{\"slot\":" + std::to_string(slot) + ",");
+    return at == std::string::npos ? std::nan("") : field(advice.substr(at), "expected");
+}
+
+// The card-count pay table's rows by their first count; 104 cards is row 1.
+int tierRowOf(double cards)
+{
+    constexpr std::array<std::pair<int, int>, 6> bands{
+        {{27, 2}, {25, 3}, {22, 4}, {18, 5}, {14, 6}, {10, 7}}};
+    if (cards == 104)
+        return 1;
+    for (const auto& [first, row] : bands)
+        if (cards >= first)
+            return row;
+    return 0;
+}
+
+TEST(Trainer, StatisticsOfThreeGamesAgreeWithTheirEvents)
+{
+    // Three golden games in a row, with the trainer on: no pay, a pay of the 27-28 row, and all
+    // 104 cards with bonus hands.
+    const Output result = run("trainer on\n" + readFile(scenarioDir / "short_game.nablo")
+                              + readFile(scenarioDir / "every_tier.nablo")
+                              + readFile(scenarioDir / "full_game_continue.nablo") + "stats\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> ends = linesOf(result.out, "game_end");
+    const std::vector<std::string> judgements = linesOf(result.out, "judgement");
+    const std::vector<std::string> stats = linesOf(result.out, "stats");
+    ASSERT_EQ(ends.size(), 3u);
+    ASSERT_EQ(stats.size(), 1u);
+
+    double paid = 0;
+    double best = 0;
+    std::array<int, 5> hits{};
+    std::array<int, 8> tiers{};
+    for (const std::string& end : ends) {
+        paid += field(end, "pay");
+        ++tiers[static_cast<std::size_t>(tierRowOf(field(end, "cards")))];
+        best = std::max(best, field(end, "pay"));
+        const std::size_t open = end.find("\"hits\":[") + 8;
+        std::istringstream row(end.substr(open, end.find(']', open) - open));
+        char comma = 0;
+        for (int& h : hits) {
+            int count = 0;
+            row >> count >> comma;
+            h += count;
+        }
+    }
+    int matched = 0;
+    double givenUp = 0;
+    for (const std::string& judgement : judgements) {
+        matched += field(judgement, "slot") == field(judgement, "best");
+        givenUp += field(judgement, "cost");
+    }
+    const std::string& line = stats.front();
+    EXPECT_EQ(field(line, "games"), 3);
+    EXPECT_EQ(field(line, "staked"), 3);
+    EXPECT_EQ(field(line, "paid"), paid);
+    EXPECT_DOUBLE_EQ(field(line, "return"), paid / 3);
+    EXPECT_EQ(field(line, "best"), best);
+    for (std::size_t row = 1; row <= 5; ++row)
+        EXPECT_EQ(field(line.substr(line.find("\"hits\"")), std::to_string(row)), hits[row - 1]);
+    for (std::size_t row = 1; row <= 7; ++row)
+        EXPECT_EQ(field(line.substr(line.find("\"tiers\"")), std::to_string(row)), tiers[row]);
+    EXPECT_EQ(tiers[1] + tiers[2], 2);
+    EXPECT_EQ(field(line, "judged"), static_cast<double>(judgements.size()));
+    EXPECT_EQ(field(line, "matched"), matched);
+    EXPECT_DOUBLE_EQ(field(line, "given_up"), givenUp);
+}
+
+// Stake ten, then a table of eight cards placed, the two of diamonds on the pile: the three of
+// diamonds (slot 1) leads a run of four past the tenth card, while nothing in the slots follows
+// the two of hearts (slot 5).
+const std::string strandingTable = "seed 3\nclick RepertBet\n"
+                                   "set TOPCARD 2\nset PLAYED 8\nset TEN 8\n"
+                                   "set HAND(1) 3\nset HAND(2) 42\nset HAND(3) 46\n"
+                                   "set HAND(4) 20\nset HAND(5) 28\n"
+                                   "set CANPLAY(1) -1\nset CANPLAY(2) 0\nset CANPLAY(3) 0\n"
+                                   "set CANPLAY(4) 0\nset CANPLAY(5) -1\n"
+                                   "set USED(2) -1\nset USED(3) -1\nset USED(42) -1\n"
+                                   "set USED(46) -1\nset USED(20) -1\nset USED(28) -1\n"
+                                   "trainer on\nadvise\n";
+
+TEST(Trainer, FlagsTheStrandingSlotAtTheDifferenceOfTheEstimates)
+{
+    const Output result = run(strandingTable + "click CARD5\n");
+    const std::string advice = linesOf(result.out, "advice").at(0);
+    const std::string judgement = linesOf(result.out, "judgement").at(0);
+    EXPECT_EQ(field(advice, "best"), 1);
+    EXPECT_EQ(field(judgement, "slot"), 5);
+    EXPECT_EQ(field(judgement, "best"), 1);
+    EXPECT_EQ(field(judgement, "cost"), estimateOf(advice, 1) - estimateOf(advice, 5));
+    EXPECT_NE(judgement.find("\"flagged\":true"), std::string::npos) << judgement;
+    // The judgement comes before the placement's own events.
+    EXPECT_LT(result.out.find("{\"judgement\""), result.out.find("wav\\\\card.wav"));
+}
+
+TEST(Trainer, NeverFlagsTheAdvisedSlotNorTheOnlyPlayableOne)
+{
+    const std::string advised = linesOf(run(strandingTable + "click CARD1\n").out, "judgement").at(0);
+    EXPECT_EQ(advised, "{\"judgement\":{\"slot\":1,\"best\":1,\"cost\":0,\"flagged\":false}}");
+
+    const Output only = run(strandingTable + "set CANPLAY(1) 0\nadvise\nclick CARD5\n");
+    const std::vector<std::string> advice = linesOf(only.out, "advice");
+    ASSERT_EQ(advice.size(), 2u);
+    EXPECT_EQ(advice[1].find("{\"slot\":1,"), std::string::npos) << advice[1];
+    EXPECT_EQ(linesOf(only.out, "judgement").at(0),
+              "{\"judgement\":{\"slot\":5,\"best\":5,\"cost\":0,\"flagged\":false}}");
+}
 
 } // namespace

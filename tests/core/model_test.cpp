@@ -1,5 +1,6 @@
 #include "table.h"
 #include "table/design.h"
+#include "table/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,29 @@ TEST(Form, ACopyIsAnIndependentTable)
     EXPECT_EQ(t.caption("COINS"), "100");
     EXPECT_EQ(t.form.HAND[1], 0);
     EXPECT_EQ(copy.find("COINS")->caption(), "1");
+}
+
+TEST(Form, ARestoredCopyEqualsItsOriginalAgain)
+{
+    testing::Table t;
+    Form1 copy = t.form;
+    copy.COINS().setCaption("1");
+    writeNumber(copy.CPAY(3), 250);
+    copy.CARD(2).setPicture("cards\\s5.jpg");
+    copy.rankLabel(9).setForeColor(colour::yellow);
+    copy.HAND[1] = 9;
+    copy.PLAYED = 30;
+    copy.restore(t.form);
+    for (std::size_t i = 0; i < copy.controls().size(); ++i) {
+        const Control& a = copy.controls()[i];
+        const Control& b = t.form.controls()[i];
+        EXPECT_TRUE(a.caption() == b.caption() && a.picture() == b.picture()
+                    && a.foreColor() == b.foreColor() && a.backColor() == b.backColor()
+                    && a.enabled() == b.enabled())
+            << a.name();
+    }
+    EXPECT_EQ(copy.HAND, t.form.HAND);
+    EXPECT_EQ(copy.PLAYED, t.form.PLAYED);
 }
 
 } // namespace

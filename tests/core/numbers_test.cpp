@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace nablo {
 namespace {
@@ -68,6 +69,29 @@ TEST(Numbers, CaptionsReadAsDecimalNumbers)
     EXPECT_EQ(toNumber("1e3"), 1000);
     for (const char* bad : {"", " ", "abc", "12abc", "1,000", "nan", "inf", "--1"})
         EXPECT_THROW(toNumber(bad), RunTimeError) << '"' << bad << '"';
+}
+
+// A caption written as a number keeps it beside its text; the two must never disagree.
+TEST(Numbers, ANumericCaptionAndItsNumberAgree)
+{
+    Control ten(windowDesign[designIndex("TEN")]);
+    writeNumber(ten, 41);
+    writeNumber(ten, readNumber(ten) + 1);
+    EXPECT_EQ(ten.caption(), "42");
+    const auto revision = ten.revision();
+    writeNumber(ten, 42);
+    EXPECT_EQ(ten.revision(), revision) << "the same number is the same caption";
+    ten.setCaption(" 7");
+    EXPECT_EQ(readNumber(ten), 7);
+    writeNumber(ten, 7);
+    EXPECT_EQ(ten.caption(), "7") << "a number read from other text is written out again";
+    writeNumber(ten, -0.0);
+    EXPECT_EQ(ten.caption(), "0");
+    EXPECT_FALSE(std::signbit(readNumber(ten)));
+    writeNumber(ten, 2.5);
+    EXPECT_EQ(ten.caption(), "2.5");
+    writeNumber(ten, std::numeric_limits<double>::infinity());
+    EXPECT_THROW(readNumber(ten), RunTimeError);
 }
 
 TEST(Numbers, ReadingANonNumericCaptionNamesTheControl)

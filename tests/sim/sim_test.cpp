@@ -3,6 +3,7 @@
 #include "options.h"
 #include "report.h"
 #include "script.h"
+#include "shard.h"
 #include "simulation.h"
 #include "table/form.h"
 
@@ -22,24 +23,84 @@ sim::Options options(const std::vector<std::string>& args)
     return parsed.value_or(sim::Options{});
 }
 
+std::string withoutSpeed(const std::string& json)
+{
+    return std::regex_replace(json, std::regex(R"("games_per_second":[0-9.]+)"), "");
+}
+
 std::string reportWithoutSpeed(const sim::Options& o)
 {
     std::atomic<long long> progress{0};
     const sim::Tally tally = sim::simulate(o, progress);
     EXPECT_EQ(progress.load(), o.games);
-    std::string json = sim::jsonReport(o, tally, sim::summarize(o, tally, 1.0));
-    return std::regex_replace(json, std::regex(R"("games_per_second":[0-9.]+)"), "");
+    return withoutSpeed(sim::jsonReport(o, tally, sim::summarize(o, tally, 1.0)));
 }
 
-TEST(Simulator, TheSameSeedAndThreadsGiveTheSameReportAndOtherSeedsDiffer)
+// The shards of a run, each written as its JSON tally and read back.
+std::vector<sim::ShardRecord> shards(std::vector<std::string> args, int count)
 {
-    const auto a = options({"--games", "3000", "--threads", "2", "--seed", "5", "--strategy", "random"});
-    const auto b = options({"--games", "3000", "--threads", "2", "--seed", "6", "--strategy", "random"});
-    const std::string first = reportWithoutSpeed(a);
-    EXPECT_EQ(first, reportWithoutSpeed(a));
-    EXPECT_NE(first, reportWithoutSpeed(b));
-    EXPECT_NE(first.find("\"return_to_player\":"), std::string::npos);
+    std::vector<sim::ShardRecord> result;
+    for (int k = 1; k <= count; ++k) {
+        std::vector<std::string> shardArgs = args;
+        shardArgs.insert(shardArgs.end(), {"--shard", std::to_string(k) + "/" + std::to_string(count)});
+        sim::ShardRecord shard{options(shardArgs), {}, 0.5};
+        std::atomic<long long> progress{0};
+        shard.tally = sim::simulate(shard.options, progress);
+        std::string error;
+        auto read = sim::parseShard(sim::shardJson(shard), error);
+        EXPECT_TRUE(read) << error;
+        result.push_back(read.value_or(shard));
+    }
+    return result;
+}
+
+TEST(Simulator, TheReportOfASeedIsTheSameForAnyThreadsAndOtherSeedsDiffer)
+{
+    const std::vector<std::string> run{"--games", "3000", "--seed", "5", "--strategy", "random"};
+    const auto threads = [&](const char* count) {
+        std::vector<std::string> args = run;
+        args.insert(args.end(), {"--threads", count});
+        return reportWithoutSpeed(options(args));
+    };
+    const std::string first = threads("1");
+    EXPECT_EQ(first, threads("2"));
+    EXPECT_EQ(first, threads("3"));
+    EXPECT_NE(first, reportWithoutSpeed(options({"--games", "3000", "--seed", "6", "--strategy", "random"})));
     EXPECT_NE(first.find("\"return_to_player_ci95\":["), std::string::npos);
+}
+
+TEST(Simulator, ThreeShardsMergedGiveTheReportOfOneRun)
+{
+    const std::vector<std::string> run{"--games", "1001", "--seed", "9", "--strategy", "heuristic",
+                                       "--stake", "3", "--check"};
+    std::string error;
+    const auto merged = sim::mergeShards(shards(run, 3), error);
+    ASSERT_TRUE(merged) << error;
+    sim::Options single = options(run);
+    single.threads = 1;
+    EXPECT_EQ(withoutSpeed(sim::jsonReport(merged->options, merged->tally,
+                                           sim::summarize(merged->options, merged->tally, 1.5))),
+              reportWithoutSpeed(single));
+}
+
+TEST(Simulator, AnIncompleteDoubledOrMixedShardSetIsRefused)
+{
+    const std::vector<std::string> run{"--games", "40", "--seed", "2"};
+    const auto three = shards(run, 3);
+    auto other = run;
+    other[3] = "3";
+    const auto foreign = shards(other, 3);
+    for (const auto& [set, reason] : std::vector<std::pair<std::vector<sim::ShardRecord>, std::string>>{
+             {{three[0], three[2]}, "shard 2 of 3 is missing"},
+             {{three[0], three[1], three[1], three[2]}, "shard 2 of 3 is given twice"},
+             {{three[0], foreign[1], three[2]}, "shards of different runs"},
+             {{}, "no shards"}}) {
+        std::string error;
+        EXPECT_FALSE(sim::mergeShards(set, error));
+        EXPECT_NE(error.find(reason), std::string::npos) << error;
+    }
+    std::string error;
+    EXPECT_FALSE(sim::parseShard(R"({"format":"nablo-sim shard 1","seed":2})", error));
 }
 
 TEST(Simulator, ChecksTheInvariantsAndTheCreditsOfEveryGame)
@@ -51,7 +112,7 @@ TEST(Simulator, ChecksTheInvariantsAndTheCreditsOfEveryGame)
         std::atomic<long long> progress{0};
         const sim::Options o = options(args);
         const sim::Tally tally = sim::simulate(o, progress);
-        EXPECT_TRUE(tally.violations.empty()) << tally.violations.front();
+        EXPECT_EQ(tally.violations, 0) << tally.firstViolation;
         EXPECT_EQ(tally.games, 2000);
         long long tiers = 0;
         for (long long t : tally.tiers)
@@ -60,11 +121,30 @@ TEST(Simulator, ChecksTheInvariantsAndTheCreditsOfEveryGame)
     }
 }
 
+TEST(Simulator, JudgingLeavesTheGamesAsTheyWere)
+{
+    const std::vector<std::string> args{"--games", "60", "--threads", "1", "--strategy", "random"};
+    std::vector<std::string> judged = args;
+    judged.push_back("--judge");
+    std::atomic<long long> progress{0};
+    const sim::Tally plain = sim::simulate(options(args), progress);
+    const sim::Tally watched = sim::simulate(options(judged), progress);
+    EXPECT_EQ(watched.paid, plain.paid);
+    EXPECT_EQ(watched.tiers, plain.tiers);
+    EXPECT_EQ(watched.hits, plain.hits);
+    EXPECT_EQ(plain.judged, 0);
+    // Every game places its first card, which is free.
+    EXPECT_GE(watched.judged, 60);
+    EXPECT_LT(watched.matched, watched.judged);
+    EXPECT_GT(watched.givenUpMicro, 0);
+}
+
 TEST(Simulator, BadOptionsAreRefusedWithAReason)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--stake", "0"}, {"--stake", "11"}, {"--games"}, {"--games", "-5"},
-             {"--strategy", "best"}, {"--threads", "x"}, {"--frobnicate"}, {"--seed", "1.5"}}) {
+             {"--strategy", "best"}, {"--threads", "x"}, {"--frobnicate"}, {"--seed", "1.5"},
+             {"--shard", "4/3"}, {"--shard", "0/3"}, {"--shard", "3"}, {"merge"}}) {
         std::string error;
         EXPECT_FALSE(sim::parseOptions(args, error)) << args[0];
         EXPECT_FALSE(error.empty());

@@ -246,7 +246,7 @@ private slots:
         // A click on the pile, or a key with no use, stops it as a click on a slot does.
         for (const auto& stop : std::initializer_list<std::function<void()>>{
                  [&] { QTest::mouseClick(game.view().widget("Image1"), Qt::LeftButton); },
-                 [&] { type(game, Qt::Key_F2); }}) {
+                 [&] { type(game, Qt::Key_Q); }}) {
             type(game, Qt::Key_D);
             QVERIFY(game.view().aids().isDemoRunning());
             stop();
@@ -289,7 +289,8 @@ private slots:
         answerNextBox([&](QMessageBox& box) { text = box.text(); }, Qt::Key_Escape);
         type(game, Qt::Key_F1);
         for (const char* key : {"<b>1</b>", "<b>5</b>", "<b>B</b>", "<b>X</b>", "<b>S</b>",
-                                "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>F1</b>",
+                                "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>T</b>",
+                                "<b>F1</b>", "<b>F2</b>",
                                 "<b>Y</b>", "<b>N</b>", "How to play"})
             QVERIFY2(text.contains(key), key);
         QVERIFY(!game.view().aids().isDemoRunning());

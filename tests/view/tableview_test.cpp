@@ -110,7 +110,8 @@ private slots:
         QCOMPARE(view.windowTitle(), QString("NABLO ver0.9"));
         QVERIFY(!(view.windowFlags() & Qt::WindowMaximizeButtonHint));
 
-        // Later controls lie on top of earlier ones: the children are in the design's order.
+        // Later controls lie on top of earlier ones: the children are in the design's order, and
+        // the trainer's word lies on top of them all.
         QStringList stacking;
         for (QObject* child : view.children()) {
             if (child->isWidgetType())
@@ -119,6 +120,7 @@ private slots:
         QStringList design;
         for (const Control& control : game.form().controls())
             design.append(qString(control.name()));
+        design.append("trainerNote");
         QCOMPARE(stacking, design);
 
         // Captions are bold, in pixels: 24 pt is 32 px.

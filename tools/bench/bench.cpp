@@ -1,6 +1,7 @@
 #include "advice/advisor.h"
 #include "advice/autoplay.h"
 #include "advice/headless.h"
+#include "advice/trainer.h"
 #include "deck/cards.h"
 #include "game/events.h"
 #include "game/bonus.h"
@@ -105,6 +106,29 @@ void advisorDecision(benchmark::State& state)
         benchmark::DoNotOptimize(advisor.advise(form, ++seed));
 }
 BENCHMARK(advisorDecision)->Arg(64)->Unit(benchmark::kMillisecond);
+
+// The trainer's judgement of the first placement of a game: five playable slots, and the
+// longest continuations. Each iteration judges another deal.
+void trainerJudgement(benchmark::State& state)
+{
+    HeadlessPlatform platform(5);
+    Form1 form(platform);
+    Form_Load(form);
+    form.COINS().setCaption("1000000");
+    INITGAME(form);
+    click(form, "RepertBet");
+    const Trainer trainer;
+    std::vector<Form1> deals;
+    for (int deal = 0; deal < 8; ++deal) {
+        INITGAME(form);
+        click(form, "RepertBet");
+        deals.push_back(form);
+    }
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trainer.judge(deals[i++ % deals.size()], 1));
+}
+BENCHMARK(trainerJudgement)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

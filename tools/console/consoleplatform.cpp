@@ -29,7 +29,28 @@ const char* iconName(MessageIcon icon)
     return "information";
 }
 
+const char* endingName(GameEnding ending)
+{
+    switch (ending) {
+    case GameEnding::OutOfCredits: return "OutOfCredits";
+    case GameEnding::AllCardsPlaced: return "AllCardsPlaced";
+    case GameEnding::NoPlayableCard: break;
+    }
+    return "NoPlayableCard";
+}
+
 } // namespace
+
+void ConsolePlatform::gameEnded(const GameOutcome& outcome)
+{
+    out_ << "{\"game_end\":{\"pay\":" << outcome.pay << ",\"cards\":" << outcome.cardsPlaced
+         << ",\"hits\":[";
+    for (std::size_t row = 0; row < outcome.hits.size(); ++row)
+        out_ << (row ? "," : "") << outcome.hits[row];
+    out_ << "],\"ending\":\"" << endingName(outcome.ending) << "\"}}\n";
+    if (gameEnded_)
+        gameEnded_(outcome);
+}
 
 void ConsolePlatform::playSound(const std::string& path)
 {

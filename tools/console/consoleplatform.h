@@ -4,6 +4,7 @@
 #include "table/platform.h"
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 
 namespace nablo::console {
@@ -22,15 +23,20 @@ public:
     void playSound(const std::string& path) override;
     void loadPicture(const std::string& path) override;
     void pictureChanged(const Control& control) override;
+    void gameEnded(const GameOutcome& outcome) override;
     Answer showMessage(const MessageBox& box) override;
     void reseedRandom() override {}
     float nextRandom() override;
+
+    // Told after the end of a game has been written.
+    void setGameEndedHook(std::function<void(const GameOutcome&)> hook) { gameEnded_ = std::move(hook); }
 
 private:
     std::ostream& out_;
     std::deque<float> randoms_;
     std::deque<Answer> answers_;
     Xoshiro128 generator_{1};
+    std::function<void(const GameOutcome&)> gameEnded_;
 };
 
 } // namespace nablo::console

@@ -1,5 +1,7 @@
 #include "json.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace nablo::console {
@@ -34,6 +36,15 @@ std::string rgbArray(Rgb colour)
 {
     return "[" + std::to_string(colour.r) + "," + std::to_string(colour.g) + ","
            + std::to_string(colour.b) + "]";
+}
+
+std::string number(double value)
+{
+    if (!std::isfinite(value))
+        return "null";
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, end);
 }
 
 } // namespace nablo::console

@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include "consoleplatform.h"
+#include "training.h"
 #include "deck/cards.h"
 #include "deck/draw.h"
 #include "game/betting.h"
@@ -154,7 +155,11 @@ std::string dump(const Form1& form)
 
 class Interpreter {
 public:
-    Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_) {}
+    Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_), training_(out)
+    {
+        platform_.setGameEndedHook(
+            [this](const GameOutcome& outcome) { training_.gameEnded(form_, outcome); });
+    }
 
     // Checks a whole line and returns what it does, so that a bad line applies nothing.
     std::function<void()> parse(const std::string& line);
@@ -174,6 +179,7 @@ private:
     std::ostream& out_;
     ConsolePlatform platform_;
     Form1 form_;
+    Training training_;
 };
 
 std::function<void()> Interpreter::parse(const std::string& line)
@@ -208,12 +214,29 @@ std::function<void()> Interpreter::parse(const std::string& line)
         const std::string name = words[1];
         if (!clickHandler(name))
             throw BadLine{"\"" + name + "\" is not a control that takes clicks"};
-        return [this, name] { click(form_, name); };
+        return [this, name] {
+            training_.beforeClick(form_, name);
+            click(form_, name);
+        };
     }
     if (command == "set")
         return parseSet(words, line);
     if (command == "call")
         return parseCall(words);
+    if (command == "advise") {
+        expectCount(words, 1, "advise");
+        return [this] { training_.advise(form_); };
+    }
+    if (command == "trainer") {
+        if (words.size() != 2 || (words[1] != "on" && words[1] != "off"))
+            throw BadLine{"usage: trainer on|off"};
+        const bool on = words[1] == "on";
+        return [this, on] { training_.setTrainerOn(on); };
+    }
+    if (command == "stats") {
+        expectCount(words, 1, "stats");
+        return [this] { training_.stats(); };
+    }
     if (command == "dump") {
         expectCount(words, 1, "dump");
         return [this] { out_ << dump(form_) << '\n'; };

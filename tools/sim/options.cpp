@@ -23,7 +23,10 @@ std::string usage()
 {
     std::string text =
         "usage: nablo-sim [OPTIONS]\n"
+        "       nablo-sim merge [--json] FILE...\n"
         "Plays complete games headless on the game's own procedures and reports what they pay.\n"
+        "Game number i of a run draws from a stream of its own seeded by (seed, i): the report of a\n"
+        "seed is the same for any number of threads or shards.\n"
         "\n"
         "  --games N        games to play (default 100000)\n"
         "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
@@ -38,10 +41,15 @@ std::string usage()
     text +=
         "  --rollouts R     the advisor's continuations per playable slot (default 64)\n"
         "  --threads T      worker threads (default: every core)\n"
-        "  --seed N         seed of the run; the same seed and threads give the same report\n"
+        "  --seed N         seed of the run; the same seed gives the same report\n"
+        "  --shard K/N      play only games K-1, K-1+N, K-1+2N, ... of the run and print their\n"
+        "                   tally as JSON, for \"merge\" (K from 1 to N)\n"
         "  --check          check the table's invariants after every click\n"
+        "  --judge          judge every placement against the advisor: credits given up, share matched\n"
         "  --json           print the report as one JSON object\n"
-        "  --help           show this help\n";
+        "  --help           show this help\n"
+        "\n"
+        "merge FILE...      adds up the tallies of the N shards of one run and prints its report\n";
     return text;
 }
 
@@ -54,9 +62,36 @@ bool number(const std::string& text, Int low, Int high, Int& value)
     return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
 
+// "K/N" with 1 <= K <= N.
+bool shardText(const std::string& text, Options& options)
+{
+    const std::size_t slash = text.find('/');
+    return slash != std::string::npos
+           && number(text.substr(0, slash), 1, 1'000'000, options.shardIndex)
+           && number(text.substr(slash + 1), 1, 1'000'000, options.shardCount)
+           && options.shardIndex <= options.shardCount;
+}
+
+std::optional<Options> parseMerge(const std::vector<std::string>& args, std::string& error)
+{
+    Options options;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--json")
+            options.json = true;
+        else
+            options.mergeFiles.push_back(args[i]);
+    }
+    if (options.mergeFiles.empty()) {
+        error = "merge needs the shard files of a run";
+        return std::nullopt;
+    }
+    return options;
+}
+
 bool takesValue(const std::string& arg)
 {
-    for (const char* option : {"--games", "--stake", "--strategy", "--rollouts", "--threads", "--seed"})
+    for (const char* option :
+         {"--games", "--stake", "--strategy", "--rollouts", "--threads", "--seed", "--shard"})
         if (arg == option)
             return true;
     return false;
@@ -85,6 +120,10 @@ bool setValue(const std::string& arg, const std::string& v, Options& options, st
     } else if (arg == "--seed") {
         if (!number<std::uint64_t>(v, 0, UINT64_MAX, options.seed))
             error = "--seed takes a whole number from 0, not \"" + v + "\"";
+    } else if (arg == "--shard") {
+        options.sharded = shardText(v, options);
+        if (!options.sharded)
+            error = "--shard takes K/N with 1 <= K <= N, not \"" + v + "\"";
     }
     return error.empty();
 }
@@ -93,6 +132,8 @@ bool setValue(const std::string& arg, const std::string& v, Options& options, st
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error)
 {
+    if (!args.empty() && args.front() == "merge")
+        return parseMerge(args, error);
     Options options;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -102,6 +143,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.json = true;
         } else if (arg == "--check") {
             options.check = true;
+        } else if (arg == "--judge") {
+            options.judge = true;
         } else if (arg == "--betx10") {
             options.stake.allAtOnce = true;
             options.stake.units = 10;

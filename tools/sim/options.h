@@ -16,9 +16,14 @@ struct Options {
     int threads = 0; // 0: every core
     std::uint64_t seed = 1;
     int rollouts = 64; // advisor continuations per playable slot
+    int shardIndex = 1; // this process plays games shardIndex - 1, + shardCount, ...
+    int shardCount = 1;
+    bool sharded = false; // --shard given: print the shard's tally for a merge
     bool json = false;
     bool check = false; // check the table's invariants after every event
+    bool judge = false; // judge every placement against the advisor
     bool help = false;
+    std::vector<std::string> mergeFiles; // "merge FILE...": the shard tallies to add up
 };
 
 // Parses the command line; on a bad option returns nothing and sets error.

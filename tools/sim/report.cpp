@@ -31,8 +31,9 @@ Summary summarize(const Options& options, const Tally& tally, double seconds)
     Summary s;
     const double n = static_cast<double>(tally.games);
     const double units = options.stake.units;
-    s.meanPay = tally.paid / n;
-    const double variance = n > 1 ? (tally.paidSquares - n * s.meanPay * s.meanPay) / (n - 1) : 0;
+    s.meanPay = static_cast<double>(tally.paid) / n;
+    const double squares = static_cast<double>(tally.paidSquares);
+    const double variance = n > 1 ? (squares - n * s.meanPay * s.meanPay) / (n - 1) : 0;
     s.sdPay = std::sqrt(std::max(0.0, variance));
     s.returnToPlayer = s.meanPay / units;
     const double halfWidth = 1.96 * s.sdPay / std::sqrt(n) / units;
@@ -65,11 +66,16 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
         out += std::string(i ? ", " : "") + handNames[i] + ": "
                + format("%.5f", tally.hits[i] / n);
     out += "\ngames per second " + format("%.0f", s.gamesPerSecond) + "\n";
+    if (options.judge)
+        out += "against advisor  " + format("%.3f", tally.givenUpMicro / 1e6 / n)
+               + " credits given up a game; "
+               + format("%.2f%%", 100.0 * tally.matched / std::max(1LL, tally.judged)) + " of "
+               + std::to_string(tally.judged) + " placements matched\n";
     if (options.check)
-        out += "invariants       " + (tally.violations.empty()
+        out += "invariants       " + (tally.violations == 0
                                           ? std::string("held after every click")
-                                          : std::to_string(tally.violations.size())
-                                                + " broken, first: " + tally.violations.front())
+                                          : std::to_string(tally.violations)
+                                                + " broken, first: " + tally.firstViolation)
                + "\n";
     return out;
 }
@@ -98,7 +104,11 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
         out += std::string(i ? "," : "") + "\"" + handNames[i] + "\":" + format("%.8f", tally.hits[i] / n);
     out += "},\"games_per_second\":" + format("%.1f", s.gamesPerSecond);
     if (options.check)
-        out += ",\"invariant_violations\":" + std::to_string(tally.violations.size());
+        out += ",\"invariant_violations\":" + std::to_string(tally.violations);
+    if (options.judge)
+        out += ",\"given_up_per_game\":" + format("%.6f", tally.givenUpMicro / 1e6 / n)
+               + ",\"judged\":" + std::to_string(tally.judged) + ",\"matched_share\":"
+               + format("%.6f", static_cast<double>(tally.matched) / std::max(1LL, tally.judged));
     out += "}\n";
     return out;
 }

@@ -1,5 +1,7 @@
 #include "simulation.h"
 
+#include "judge.h"
+
 #include "advice/advisor.h"
 #include "game/invariants.h"
 #include "game/reset.h"
@@ -7,6 +9,9 @@
 #include "table/numbers.h"
 #include "wager/tiers.h"
 
+#include <functional>
+#include <optional>
+#include <utility>
 #include <thread>
 
 namespace nablo::sim {
@@ -52,79 +57,133 @@ void Tally::add(const Tally& other)
         hits[i] += other.hits[i];
     firstPassDone += other.firstPassDone;
     allCards += other.allCards;
-    violations.insert(violations.end(), other.violations.begin(), other.violations.end());
+    violations += other.violations;
+    if (other.firstViolationGame >= 0
+        && (firstViolationGame < 0 || other.firstViolationGame < firstViolationGame)) {
+        firstViolationGame = other.firstViolationGame;
+        firstViolation = other.firstViolation;
+    }
+    judged += other.judged;
+    matched += other.matched;
+    givenUpMicro += other.givenUpMicro;
+}
+
+std::uint64_t gameSeed(std::uint64_t runSeed, long long game)
+{
+    return mix64(mix64(runSeed) + static_cast<std::uint64_t>(game));
+}
+
+long long shardGames(const Options& options)
+{
+    const long long first = options.shardIndex - 1;
+    return first >= options.games ? 0 : (options.games - first - 1) / options.shardCount + 1;
 }
 
 namespace {
 
 constexpr double bankroll = 1e9;
 
-Tally playShare(const Options& options, long long games, std::uint64_t seed,
-                std::atomic<long long>& progress)
-{
-    Tally tally;
-    HeadlessPlatform platform(seed);
-    Form1 form(platform);
-    Form_Load(form);
-    const Advisor advisor(options.rollouts);
-
-    std::function<void(Form1&)> check;
-    if (options.check) {
-        check = [&tally](Form1& f) {
-            if (tally.violations.size() >= 20)
-                return;
-            for (std::string& broken : invariantViolations(f))
-                tally.violations.push_back(std::move(broken));
-        };
+// Plays the games first, first + stride, ... of the run below its game count.
+class Player {
+public:
+    Player(const Options& options, Tally& tally)
+        : options_(options), tally_(tally), platform_(1), form_(platform_), advisor_(options.rollouts)
+    {
+        Form_Load(form_);
+        if (options.judge)
+            judge_.emplace(*options.strategy, &advisor_, platform_);
+        if (options.check || options.judge) {
+            check_ = [this](Form1& f) {
+                if (options_.check)
+                    noteViolations(invariantViolations(f));
+                if (judge_)
+                    judge_->afterClick(f);
+            };
+        }
     }
 
-    for (long long g = 0; g < games; ++g) {
-        if (readNumber(form.COINS()) < 1e6) {
-            writeNumber(form.COINS(), bankroll);
-            INITGAME(form); // so that "BETx10" is usable with the new credits
+    void play(long long game)
+    {
+        game_ = game;
+        platform_.generator.seed64(gameSeed(options_.seed, game));
+        if (readNumber(form_.COINS()) < 1e6) {
+            writeNumber(form_.COINS(), bankroll);
+            INITGAME(form_); // so that "BETx10" is usable with the new credits
         }
-        const double before = readNumber(form.COINS());
+        const double before = readNumber(form_.COINS());
         const GameOutcome outcome =
-            playGame(form, platform, options.stake, *options.strategy, &advisor, check);
-        const double after = readNumber(form.COINS());
-        if (options.check && after != before - options.stake.units + outcome.pay
-            && tally.violations.size() < 20)
-            tally.violations.push_back("credits not conserved: " + numberText(before) + " - "
-                                       + std::to_string(options.stake.units) + " + "
-                                       + std::to_string(outcome.pay) + " gave " + numberText(after));
-        ++tally.games;
-        tally.paid += outcome.pay;
-        tally.paidSquares += double(outcome.pay) * outcome.pay;
-        ++tally.tiers[static_cast<std::size_t>(tierOf(outcome.cardsPlaced))];
-        for (std::size_t k = 0; k < 5; ++k)
-            tally.hits[k] += outcome.hits[k];
-        tally.firstPassDone += outcome.cardsPlaced >= 52;
-        tally.allCards += outcome.cardsPlaced >= 104;
-        if ((g & 63) == 63) {
-            progress += 64;
+            playGame(form_, platform_, options_.stake, *options_.strategy, &advisor_, check_);
+        const double after = readNumber(form_.COINS());
+        if (options_.check && after != before - options_.stake.units + outcome.pay)
+            noteViolations({"credits not conserved: " + numberText(before) + " - "
+                            + std::to_string(options_.stake.units) + " + "
+                            + std::to_string(outcome.pay) + " gave " + numberText(after)});
+        count(outcome);
+        if (judge_) {
+            tally_.judged += std::exchange(judge_->judged, 0);
+            tally_.matched += std::exchange(judge_->matched, 0);
+            tally_.givenUpMicro += std::exchange(judge_->givenUpMicro, 0);
         }
     }
-    progress += games & 63;
-    return tally;
-}
+
+private:
+    void count(const GameOutcome& outcome)
+    {
+        ++tally_.games;
+        tally_.paid += outcome.pay;
+        tally_.paidSquares += static_cast<WideSum>(static_cast<long long>(outcome.pay) * outcome.pay);
+        ++tally_.tiers[static_cast<std::size_t>(tierOf(outcome.cardsPlaced))];
+        for (std::size_t k = 0; k < 5; ++k)
+            tally_.hits[k] += outcome.hits[k];
+        tally_.firstPassDone += outcome.cardsPlaced >= 52;
+        tally_.allCards += outcome.cardsPlaced >= 104;
+    }
+
+    void noteViolations(const std::vector<std::string>& broken)
+    {
+        if (broken.empty())
+            return;
+        tally_.violations += static_cast<long long>(broken.size());
+        if (tally_.firstViolationGame < 0 || game_ < tally_.firstViolationGame) {
+            tally_.firstViolationGame = game_;
+            tally_.firstViolation = "game " + std::to_string(game_) + ": " + broken.front();
+        }
+    }
+
+    const Options& options_;
+    Tally& tally_;
+    HeadlessPlatform platform_;
+    Form1 form_;
+    const Advisor advisor_;
+    std::optional<PlacementJudge> judge_;
+    std::function<void(Form1&)> check_;
+    long long game_ = 0;
+};
 
 } // namespace
 
 Tally simulate(const Options& options, std::atomic<long long>& progress)
 {
+    const long long games = shardGames(options);
     int threads = options.threads;
     if (threads <= 0)
         threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    if (threads > options.games)
-        threads = static_cast<int>(options.games);
+    threads = static_cast<int>(std::max(1LL, std::min<long long>(threads, games)));
 
+    // Thread t plays the shard's games t, t + threads, ...; game j of the shard is game
+    // shardIndex - 1 + j * shardCount of the run.
     std::vector<Tally> tallies(static_cast<std::size_t>(threads));
     std::vector<std::thread> workers;
     for (int t = 0; t < threads; ++t) {
-        const long long share = options.games / threads + (t < options.games % threads ? 1 : 0);
-        const std::uint64_t seed = mix64(options.seed ^ mix64(static_cast<std::uint64_t>(t) + 1));
-        workers.emplace_back([&, t, share, seed] {
-            tallies[static_cast<std::size_t>(t)] = playShare(options, share, seed, progress);
+        workers.emplace_back([&, t] {
+            Player player(options, tallies[static_cast<std::size_t>(t)]);
+            long long done = 0;
+            for (long long j = t; j < games; j += threads) {
+                player.play(options.shardIndex - 1 + j * options.shardCount);
+                if ((++done & 63) == 0)
+                    progress += 64;
+            }
+            progress += done & 63;
         });
     }
     for (std::thread& worker : workers)

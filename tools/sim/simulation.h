@@ -4,8 +4,8 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <string>
-#include <vector>
 
 namespace nablo::sim {
 
@@ -15,20 +15,37 @@ inline constexpr int tierCount = 9;
 std::array<std::string, tierCount> tierNames();
 int tierOf(int cardsPlaced);
 
+// Exact sums of squares of pays over any number of games.
+__extension__ using WideSum = unsigned __int128;
+
+// Whole-number sums over games, so that adding tallies in any order gives the same figures.
 struct Tally {
     long long games = 0;
-    double paid = 0;         // credits paid over all games
-    double paidSquares = 0;  // sum of the squares of each game's pay
+    long long paid = 0;        // credits paid over all games
+    WideSum paidSquares = 0;   // sum of the squares of each game's pay
     std::array<long long, tierCount> tiers{};
     std::array<long long, 5> hits{};
     long long firstPassDone = 0; // 52 or more cards
     long long allCards = 0;      // 104 cards
-    std::vector<std::string> violations;
+    long long violations = 0;    // invariants broken, counted after every click
+    long long firstViolationGame = -1; // the lowest game number with a broken invariant
+    std::string firstViolation;
+    long long judged = 0;        // placements judged against the advisor (--judge)
+    long long matched = 0;       // of them, the advisor's choice
+    long long givenUpMicro = 0;  // expected credits they gave up, in millionths
 
     void add(const Tally& other);
 };
 
-// Plays the games on worker threads; games done so far are counted in progress.
+// The seed of game number `game` of a run: a stream of its own that depends on nothing else,
+// so that a run's figures do not depend on its threads or shards.
+std::uint64_t gameSeed(std::uint64_t runSeed, long long game);
+
+// Plays the games of the options' shard on worker threads; games done so far are counted in
+// progress.
 Tally simulate(const Options& options, std::atomic<long long>& progress);
+
+// How many of the run's games the options' shard plays.
+long long shardGames(const Options& options);
 
 } // namespace nablo::sim

@@ -1,0 +1,116 @@
+#include "advice/trainer.h"
+
+#include "deck/random.h"
+#include "game/state.h"
+#include "table/form.h"
+
+#include <cmath>
+
+namespace nablo {
+
+namespace {
+
+// The two-sided 95 % point of the normal distribution; with hundreds of continuations the
+// t distribution is no different.
+constexpr double z95 = 1.959963984540054;
+
+double mean(const std::vector<double>& values)
+{
+    double sum = 0;
+    for (double v : values)
+        sum += v;
+    return values.empty() ? 0 : sum / static_cast<double>(values.size());
+}
+
+// Half the width of the 95 % interval of the mean of values.
+double halfWidth(const std::vector<double>& values)
+{
+    if (values.size() < 2)
+        return 0;
+    const double n = static_cast<double>(values.size());
+    const double m = mean(values);
+    double squares = 0;
+    for (double v : values)
+        squares += (v - m) * (v - m);
+    return z95 * std::sqrt(squares / (n - 1) / n);
+}
+
+} // namespace
+
+std::uint64_t tableSeed(const Form1& form)
+{
+    std::uint64_t seed = 0x6e61626c6f;
+    const auto add = [&seed](std::int64_t value) {
+        seed = mix64(seed ^ static_cast<std::uint64_t>(value));
+    };
+    for (int code = 1; code <= 52; ++code)
+        add(form.USED[static_cast<std::size_t>(code)]);
+    for (int k = 1; k <= 5; ++k) {
+        add(form.HAND[static_cast<std::size_t>(k)]);
+        add(form.CANPLAY[static_cast<std::size_t>(k)]);
+    }
+    add(form.TOPCARD);
+    add(form.PLAYED);
+    add(form.SECONDDECK);
+    return seed;
+}
+
+Assessment Trainer::assess(const Form1& form) const
+{
+    Assessment assessment;
+    assessment.pays = advisor_.continuations(form, tableSeed(form));
+    for (int slot = 1; slot <= 5; ++slot) {
+        const std::vector<double>& pays = assessment.pays[static_cast<std::size_t>(slot)];
+        if (pays.empty())
+            continue;
+        const double expected = mean(pays);
+        const double width = halfWidth(pays);
+        assessment.estimates.push_back({slot, expected, expected - width, expected + width});
+    }
+    double bestExpected = 0;
+    for (const SlotEstimate& estimate : assessment.estimates) {
+        if (assessment.best == 0 || estimate.expected > bestExpected) {
+            assessment.best = estimate.slot;
+            bestExpected = estimate.expected;
+        }
+    }
+    return assessment;
+}
+
+Judgement Trainer::judge(const Form1& form, int slot) const
+{
+    if (playableSlots(form).size() < 2) {
+        Judgement judgement;
+        judgement.slot = slot;
+        judgement.best = slot;
+        return judgement;
+    }
+    return judge(assess(form), slot);
+}
+
+Judgement Trainer::judge(const Assessment& assessment, int slot)
+{
+    Judgement judgement;
+    judgement.slot = slot;
+    judgement.best = assessment.best;
+    const auto estimate = [&assessment](int k) {
+        for (const SlotEstimate& e : assessment.estimates)
+            if (e.slot == k)
+                return e.expected;
+        return std::nan("");
+    };
+    const double chosen = estimate(slot);
+    if (assessment.estimates.size() < 2 || slot == assessment.best || std::isnan(chosen))
+        return judgement;
+    judgement.cost = estimate(assessment.best) - chosen;
+    const auto& bestPays = assessment.pays[static_cast<std::size_t>(assessment.best)];
+    const auto& slotPays = assessment.pays[static_cast<std::size_t>(slot)];
+    std::vector<double> differences(bestPays.size());
+    for (std::size_t i = 0; i < differences.size(); ++i)
+        differences[i] = bestPays[i] - slotPays[i];
+    judgement.margin = halfWidth(differences);
+    judgement.flagged = judgement.cost > judgement.margin;
+    return judgement;
+}
+
+} // namespace nablo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "advice/advisor.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace nablo {
+
+class Form1;
+
+// The advisor's estimate of one playable slot, with the 95 % interval of its mean.
+struct SlotEstimate {
+    int slot = 0;
+    double expected = 0;
+    double low = 0;
+    double high = 0;
+};
+
+// Every playable slot of one table estimated on the same continuations.
+struct Assessment {
+    int best = 0; // the slot of the highest estimate (the lowest slot on a tie), 0 when none
+    std::vector<SlotEstimate> estimates;
+    Advisor::Pays pays;
+};
+
+// What placing one slot gives up against the best: cost is the best's estimate less the
+// slot's (0 when the slot is the best), margin the half-width of the 95 % interval of their
+// paired difference. Flagged only when the cost lies beyond that interval.
+struct Judgement {
+    int slot = 0;
+    int best = 0;
+    double cost = 0;
+    double margin = 0;
+    bool flagged = false;
+};
+
+// Judges placements before they are made. The continuations are seeded from the table, so the
+// judgement of a table is always the same.
+class Trainer {
+public:
+    explicit Trainer(int rollouts = 400) : advisor_(rollouts) {}
+
+    Assessment assess(const Form1& form) const;
+    // With one playable slot there is nothing to weigh, and nothing is played out.
+    Judgement judge(const Form1& form, int slot) const;
+    static Judgement judge(const Assessment& assessment, int slot);
+
+private:
+    Advisor advisor_;
+};
+
+// A seed drawn from everything on the table that decides how the game can go on.
+std::uint64_t tableSeed(const Form1& form);
+
+} // namespace nablo

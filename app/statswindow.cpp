@@ -1,0 +1,206 @@
+#include "app/statswindow.h"
+
+#include "advice/statistics.h"
+#include "table/form.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace nablo {
+
+namespace {
+
+QString designCaption(const Form1& form, const std::string& name)
+{
+    const std::string_view caption = form.find(name)->design().caption;
+    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
+QString credits(double value)
+{
+    return QString::number(value, 'f', value == std::floor(value) ? 0 : 2);
+}
+
+// A chart that says what it shows to a screen reader, and takes the focus so that one can
+// reach it with Tab.
+QChartView* chartView(QChart* chart, const QString& name)
+{
+    auto* view = new QChartView(chart);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setAccessibleName(name);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setMinimumSize(560, 230);
+    chart->setTitle(name);
+    chart->legend()->hide();
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return view;
+}
+
+} // namespace
+
+StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWidget* parent)
+    : QDialog(parent), statistics_(statistics)
+{
+    setObjectName(QStringLiteral("statistics"));
+    setWindowTitle(QStringLiteral("Statistics of this run"));
+    setAccessibleName(windowTitle());
+
+    auto* figures = new QGroupBox(QStringLiteral("This run"));
+    auto* form1 = new QFormLayout(figures);
+    games_ = addFigure(form1, QStringLiteral("Games played"));
+    staked_ = addFigure(form1, QStringLiteral("Credits staked"));
+    paid_ = addFigure(form1, QStringLiteral("Credits paid back"));
+    return_ = addFigure(form1, QStringLiteral("Your return (paid ÷ staked)"));
+    best_ = addFigure(form1, QStringLiteral("Best game"));
+    for (int row = 1; row <= 5; ++row)
+        hits_[static_cast<std::size_t>(row - 1)] =
+            addFigure(form1, designCaption(form, "Label1" + std::to_string(row + 1))
+                                 + QStringLiteral(" hits"));
+    judged_ = addFigure(form1, QStringLiteral("Placements judged by the trainer"));
+    matched_ = addFigure(form1, QStringLiteral("… that matched the advisor"));
+    givenUp_ = addFigure(form1, QStringLiteral("Expected credits given up"));
+
+    auto* charts = new QVBoxLayout;
+    charts->addWidget(creditsView_ = creditsChart());
+    charts->addWidget(tiersView_ = tiersChart(form));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(QStringLiteral("Close"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(figures);
+    columns->addLayout(charts, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+    buttons->button(QDialogButtonBox::Close)->setFocus();
+    refresh();
+}
+
+QLabel* StatsWindow::addFigure(QFormLayout* layout, const QString& name)
+{
+    auto* value = new QLabel;
+    value->setAccessibleName(name);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setFocusPolicy(Qt::StrongFocus);
+    layout->addRow(name, value);
+    return value;
+}
+
+QChartView* StatsWindow::creditsChart()
+{
+    auto* chart = new QChart;
+    credits_ = new QLineSeries;
+    credits_->setPointsVisible(true);
+    chart->addSeries(credits_);
+    gameAxis_ = new QValueAxis;
+    gameAxis_->setTitleText(QStringLiteral("game"));
+    gameAxis_->setLabelFormat(QStringLiteral("%d"));
+    creditAxis_ = new QValueAxis;
+    creditAxis_->setTitleText(QStringLiteral("credits"));
+    creditAxis_->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(gameAxis_, Qt::AlignBottom);
+    chart->addAxis(creditAxis_, Qt::AlignLeft);
+    credits_->attachAxis(gameAxis_);
+    credits_->attachAxis(creditAxis_);
+    return chartView(chart, QStringLiteral("Credits after each game"));
+}
+
+QChartView* StatsWindow::tiersChart(const Form1& form)
+{
+    // From the fewest cards to the most: the bottom row of the pay table first.
+    // The rows' own names, short enough to stand under their bars.
+    tierNames_ << QStringLiteral("0-9");
+    for (int row = 7; row >= 1; --row) {
+        const std::string label = row == 7 ? "Label9" : "Label" + std::to_string(row + 1);
+        tierNames_ << designCaption(form, label).remove(QStringLiteral(" CARDS"));
+    }
+    auto* chart = new QChart;
+    tierGames_ = new QBarSet(QStringLiteral("games"));
+    auto* series = new QBarSeries;
+    series->append(tierGames_);
+    series->setLabelsVisible(true);
+    chart->addSeries(series);
+    auto* rows = new QBarCategoryAxis;
+    rows->append(tierNames_);
+    rows->setTitleText(QStringLiteral("cards placed"));
+    QFont small = rows->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    rows->setLabelsFont(small);
+    tierCountAxis_ = new QValueAxis;
+    tierCountAxis_->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(rows, Qt::AlignBottom);
+    chart->addAxis(tierCountAxis_, Qt::AlignLeft);
+    series->attachAxis(rows);
+    series->attachAxis(tierCountAxis_);
+    return chartView(chart, QStringLiteral("Games by the tier row reached"));
+}
+
+void StatsWindow::refresh()
+{
+    const RunStatistics& s = statistics_;
+    games_->setText(QString::number(s.games()));
+    staked_->setText(credits(s.staked()));
+    paid_->setText(credits(s.paid()));
+    return_->setText(std::isnan(s.playerReturn()) ? QStringLiteral("–")
+                                                  : QString::number(s.playerReturn(), 'f', 2));
+    best_->setText(credits(s.bestPay()));
+    for (std::size_t row = 1; row <= 5; ++row)
+        hits_[row - 1]->setText(QString::number(s.hits()[row]));
+    judged_->setText(QString::number(s.judged()));
+    matched_->setText(QString::number(s.matched()));
+    givenUp_->setText(QString::number(s.givenUp(), 'f', 1));
+
+    QList<QPointF> points;
+    QStringList spoken;
+    double low = 0;
+    double high = 10;
+    const std::vector<double>& after = s.creditsAfterGames();
+    for (std::size_t game = 0; game < after.size(); ++game) {
+        points << QPointF(static_cast<double>(game + 1), after[game]);
+        spoken << credits(after[game]);
+        low = game == 0 ? after[game] : std::min(low, after[game]);
+        high = std::max(high, after[game]);
+    }
+    credits_->replace(points);
+    gameAxis_->setRange(after.empty() ? 0 : 1,
+                        std::max<double>(2, static_cast<double>(after.size())));
+    gameAxis_->setTickCount(std::min<int>(std::max<int>(2, static_cast<int>(after.size())), 11));
+    creditAxis_->setRange(std::min(0.0, low), high * 1.1);
+    creditAxis_->applyNiceNumbers();
+    creditsView_->setAccessibleDescription(spoken.isEmpty() ? QStringLiteral("no game yet")
+                                                            : spoken.join(QStringLiteral(", ")));
+
+    QStringList tierWords;
+    long long most = 1;
+    tierGames_->remove(0, tierGames_->count());
+    for (int row = 0; row <= 7; ++row) {
+        // Row 0 is "under 10"; the others run from the bottom row 7 up to row 1.
+        const long long count = s.tierGames()[static_cast<std::size_t>(row == 0 ? 0 : 8 - row)];
+        tierGames_->append(static_cast<double>(count));
+        most = std::max(most, count);
+        tierWords << tierNames_[row] + QStringLiteral(": ") + QString::number(count);
+    }
+    tierCountAxis_->setRange(0, static_cast<double>(most));
+    tierCountAxis_->setTickCount(static_cast<int>(std::min<long long>(most, 5)) + 1);
+    tiersView_->setAccessibleDescription(tierWords.join(QStringLiteral(", ")));
+}
+
+} // namespace nablo

@@ -1,0 +1,211 @@
+// The functions the page calls. Every game rule stays in the core: the page only shows the
+// controls as they are and hands over clicks, keys and answers.
+
+#include "advice/advisor.h"
+#include "game/events.h"
+#include "game/reset.h"
+#include "game/state.h"
+#include "table/design.h"
+#include "table/errors.h"
+#include "table/form.h"
+#include "table/numbers.h"
+#include "web/accessible.h"
+#include "web/design.h"
+#include "web/json.h"
+#include "web/webplatform.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nablo::web {
+
+namespace {
+
+// Continuations per slot of the advice and the demo, as many as the desktop's.
+constexpr int adviceRollouts = 1024;
+
+enum class RunState { Running = 0, Ended = 1, Failed = 2 };
+
+// One run of the program: the table and what the page was last told about each control.
+struct Session {
+    WebPlatform platform;
+    Form1 form{platform};
+    std::vector<std::uint32_t> sentRevisions;
+    std::vector<std::string> sentAccessible;
+    RunState state = RunState::Running;
+};
+
+std::unique_ptr<Session> session;
+std::string reply; // the text the last call returned; the page copies it at once
+
+const char* answer(std::string text)
+{
+    reply = std::move(text);
+    return reply.c_str();
+}
+
+// Runs a procedure of the game as the desktop window runs an event: the end of the program and
+// a run-time error end the run; the error is shown in a box first.
+RunState runEvent(void (*event)(Form1&, const char*), const char* argument)
+{
+    if (!session || session->state != RunState::Running)
+        return RunState::Ended;
+    std::optional<std::string> error;
+    try {
+        event(session->form, argument);
+    } catch (const ProgramEnd&) {
+        session->state = RunState::Ended;
+    } catch (const RunTimeError& failure) {
+        error = failure.what();
+    } catch (const std::exception& failure) {
+        error = std::string("Internal error: ") + failure.what();
+    }
+    // The box waits for the player, so it opens outside the handler that caught the error.
+    if (error) {
+        session->state = RunState::Failed;
+        session->platform.showMessage({std::string(windowCaption), *error, MessageButtons::OK,
+                                       MessageIcon::Error});
+    }
+    return session->state;
+}
+
+std::string controlChange(std::size_t index, const Control& control, const AccessibleText& text)
+{
+    return "{\"index\":" + std::to_string(index) + ",\"name\":" + quoted(control.name())
+           + ",\"caption\":" + quoted(control.caption())
+           + ",\"fore\":\"" + cssColour(control.foreColor()) + "\",\"back\":\""
+           + cssColour(control.backColor()) + "\",\"enabled\":"
+           + (control.enabled() ? "true" : "false")
+           + ",\"picture\":" + quoted(control.picture().empty() ? "" : sitePath(control.picture()))
+           + ",\"accessibleName\":" + quoted(text.name)
+           + ",\"accessibleValue\":" + quoted(text.value) + "}";
+}
+
+bool isRunningGame()
+{
+    return session && session->state == RunState::Running && isInPlay(session->form)
+           && !playableSlots(session->form).empty();
+}
+
+// The same seed for the same table, so that asking twice gives the same advice.
+std::uint64_t adviceSeed(const Form1& form)
+{
+    auto seed = static_cast<std::uint64_t>(std::llround(readNumber(*form.find("TEN"))));
+    for (int k = 1; k <= 5; ++k)
+        seed = seed * 53 + static_cast<std::uint64_t>(form.HAND[static_cast<std::size_t>(k)]);
+    return seed;
+}
+
+std::string figure(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+// The advice in the words of the desktop's title bar.
+std::string adviceSummary(const std::vector<int>& playable, const Advisor::Advice& advice)
+{
+    if (playable.size() == 1)
+        return "advice: only slot " + std::to_string(playable.front()) + " can be placed";
+    std::string estimates;
+    for (const int slot : playable) {
+        estimates += (estimates.empty() ? "" : ", ") + std::string("slot ") + std::to_string(slot)
+                     + ": " + figure(advice.expected[static_cast<std::size_t>(slot)]);
+    }
+    return "advice: slot " + std::to_string(advice.slot) + " (" + estimates + " credits)";
+}
+
+} // namespace
+
+} // namespace nablo::web
+
+using namespace nablo;
+using namespace nablo::web;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* nablo_design() { return answer(designJson()); }
+
+// Starts a new run: a fresh table, then the window's load event. Returns the run state.
+EMSCRIPTEN_KEEPALIVE int nablo_start()
+{
+    session = std::make_unique<Session>();
+    session->sentRevisions.assign(session->form.controls().size(), ~std::uint32_t{0});
+    session->sentAccessible.assign(session->form.controls().size(), "");
+    return static_cast<int>(runEvent([](Form1& form, const char*) { Form_Load(form); }, nullptr));
+}
+
+// A click on the control of that name; a disabled control ignores it. Returns the run state.
+EMSCRIPTEN_KEEPALIVE int nablo_click(const char* name)
+{
+    return static_cast<int>(
+        runEvent([](Form1& form, const char* control) { click(form, control); }, name));
+}
+
+// The controls that changed since the last call, as a JSON array.
+EMSCRIPTEN_KEEPALIVE const char* nablo_changes()
+{
+    if (!session)
+        return answer("[]");
+    const auto controls = session->form.controls();
+    std::string json = "[";
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        // A slot's words depend on the hand as well as on its button, so all are looked at.
+        const AccessibleText text = accessibleText(session->form, controls[i]);
+        const std::string spoken = text.name + '\n' + text.value;
+        if (controls[i].revision() == session->sentRevisions[i]
+            && spoken == session->sentAccessible[i])
+            continue;
+        session->sentRevisions[i] = controls[i].revision();
+        session->sentAccessible[i] = spoken;
+        json += (json.size() > 1 ? "," : "") + controlChange(i, controls[i], text);
+    }
+    return answer(json + "]");
+}
+
+// Every control as the game holds it, and the slots a click would place now: what the page
+// must show, for the tests that compare the two.
+EMSCRIPTEN_KEEPALIVE const char* nablo_table()
+{
+    if (!session)
+        return answer("{}");
+    const auto controls = session->form.controls();
+    std::string json = "{\"controls\":[";
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        json += (i ? "," : "")
+                + controlChange(i, controls[i], accessibleText(session->form, controls[i]));
+    }
+    json += "],\"playable\":[";
+    const std::vector<int> playable = playableSlots(session->form);
+    for (std::size_t i = 0; i < playable.size(); ++i)
+        json += (i ? "," : "") + std::to_string(playable[i]);
+    return answer(json + "]}");
+}
+
+// Whether a game is dealt and waits for a slot that can be placed: JSON true or false.
+EMSCRIPTEN_KEEPALIVE const char* nablo_in_play()
+{
+    return answer(isRunningGame() ? "true" : "false");
+}
+
+// The advisor's choice on this table: {"slot":k,"summary":"..."}; slot 0 when not in play.
+EMSCRIPTEN_KEEPALIVE const char* nablo_advice()
+{
+    if (!isRunningGame())
+        return answer("{\"slot\":0,\"summary\":\"\"}");
+    const Form1& form = session->form;
+    const Advisor::Advice advice = Advisor(adviceRollouts).advise(form, adviceSeed(form));
+    const std::vector<int> playable = playableSlots(form);
+    return answer("{\"slot\":" + std::to_string(advice.slot)
+                  + ",\"summary\":" + quoted(advice.slot ? adviceSummary(playable, advice) : "")
+                  + "}");
+}
+
+} // extern "C"

@@ -1,0 +1,152 @@
+"use strict";
+
+// The table as HTML: one element per control of the design, with the control's name as its id,
+// updated from what the game reports. No rule of the game lives here.
+class TableView {
+  constructor(root, design, pictures) {
+    this.root = root;
+    this.design = design;
+    this.pictures = pictures;
+    this.elements = [];
+    root.style.width = design.width + "px";
+    root.style.height = design.height + "px";
+    root.style.background = design.background;
+    root.setAttribute("aria-label", design.caption);
+    for (const control of design.controls)
+      this.elements.push(this.create(control));
+    this.adviceFrame = document.createElement("div");
+    this.adviceFrame.id = "advice-frame";
+    this.adviceFrame.hidden = true;
+    root.append(this.adviceFrame);
+  }
+
+  // Points to pixels at 96 dots an inch, rounded, as the desktop sizes its caption fonts.
+  static pixelSize(points) { return Math.round(points * 96 / 72); }
+
+  create(control) {
+    const kind = control.kind;
+    const element = document.createElement(kind === "button" ? "button" : "div");
+    element.id = control.name;
+    element.className = "control " + kind;
+    const style = element.style;
+    style.left = control.left + "px";
+    style.top = control.top + "px";
+    style.width = control.width + "px";
+    style.height = control.height + "px";
+    if (control.fontPoints > 0)
+      style.fontSize = TableView.pixelSize(control.fontPoints) + "px";
+
+    const caption = document.createElement("span");
+    caption.className = "caption";
+    caption.setAttribute("aria-hidden", "true");
+    if (kind === "button") {
+      element.type = "button";
+      if (control.tabIndex >= 0)
+        element.tabIndex = control.tabIndex;
+      element.append(this.pictureElement(), caption);
+    } else if (kind === "label") {
+      element.setAttribute("role", "group");
+      element.classList.add("align-" + control.align);
+      if (control.border)
+        element.classList.add("bordered");
+      element.append(caption);
+    } else {
+      element.setAttribute("role", "img");
+      element.append(this.pictureElement());
+    }
+    this.root.append(element);
+    return element;
+  }
+
+  pictureElement() {
+    const picture = document.createElement("img");
+    picture.alt = "";
+    picture.hidden = true;
+    picture.draggable = false;
+    return picture;
+  }
+
+  element(name) { return document.getElementById(name); }
+
+  // Applies the changes the game reported: [{index, caption, fore, back, enabled,
+  // picture, accessibleName, accessibleValue}].
+  apply(changes) {
+    const fitted = [];
+    for (const change of changes) {
+      const control = this.design.controls[change.index];
+      const element = this.elements[change.index];
+      if (control.kind === "label")
+        fitted.push(this.applyLabel(control, element, change));
+      else if (control.kind === "button")
+        this.applyButton(control, element, change);
+      else
+        this.showPicture(element.querySelector("img"), change.picture);
+      element.setAttribute("aria-label", change.accessibleName);
+      if (change.accessibleValue)
+        element.setAttribute("aria-description", change.accessibleValue);
+      else
+        element.removeAttribute("aria-description");
+    }
+    for (const label of fitted)
+      this.fit(label);
+  }
+
+  applyLabel(control, element, change) {
+    const caption = element.firstChild;
+    caption.textContent = change.caption.replace(/\r\n/g, "\n");
+    element.style.color = change.fore;
+    element.style.background = control.transparent ? "transparent" : change.back;
+    element.classList.toggle("disabled", !change.enabled);
+    return element;
+  }
+
+  applyButton(control, element, change) {
+    element.querySelector(".caption").textContent = change.caption;
+    element.style.background = change.back;
+    element.disabled = !change.enabled;
+    this.showPicture(element.querySelector("img"), change.picture);
+  }
+
+  showPicture(img, path) {
+    if (!path) {
+      img.hidden = true;
+      img.removeAttribute("src");
+      return;
+    }
+    // Preloaded and decoded before the first click, so it shows at once.
+    img.src = this.pictures.url(path);
+    img.hidden = false;
+  }
+
+  // A caption too wide for its label is drawn narrower, down to three quarters of its width, as
+  // on the desktop; one that wraps shows its lines from the top.
+  fit(label) {
+    const caption = label.firstChild;
+    caption.style.transform = "";
+    const lineHeight = parseFloat(getComputedStyle(label).fontSize) * 1.5;
+    const wraps = caption.getBoundingClientRect().height > lineHeight;
+    label.classList.toggle("multiline", wraps);
+    if (wraps)
+      return;
+    const room = label.clientWidth;
+    const needed = caption.scrollWidth;
+    if (needed > room)
+      caption.style.transform = "scaleX(" + Math.max(0.75, room / needed) + ")";
+  }
+
+  showAdvice(slot) {
+    const frame = this.adviceFrame;
+    if (!slot) {
+      frame.hidden = true;
+      return;
+    }
+    // Around the slot's button, in the gap between it and its neighbours.
+    const control = this.design.controls.find((c) => c.name === "CARD" + slot);
+    const width = 3;
+    frame.style.left = control.left - width + "px";
+    frame.style.top = control.top - width + "px";
+    frame.style.width = control.width + 2 * width + "px";
+    frame.style.height = control.height + 2 * width + "px";
+    frame.hidden = false;
+  }
+}

@@ -1,0 +1,307 @@
+#!/usr/bin/python3
+"""The game's web page in headless Chromium: the betting state as the design draws it, a game
+played by clicks up to its end-of-game box with the page checked against the game after every
+click, the answers of that box, a box that keeps clicks off the table, and a missing picture.
+
+Usage: browser_test.py SITE SCREENSHOT_FOLDER"""
+
+import io
+import os
+import shutil
+import sys
+import tempfile
+import threading
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+import serve  # noqa: E402
+
+from selenium import webdriver  # noqa: E402
+from selenium.common.exceptions import WebDriverException  # noqa: E402
+from selenium.webdriver.chrome.service import Service  # noqa: E402
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+
+SITE = SHOTS = None
+CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                  "--no-first-run", "--disable-background-networking",
+                  "--disable-component-update", "--disable-sync", "--window-size=760,640",
+                  "--force-device-scale-factor=1", "--autoplay-policy=no-user-gesture-required"]
+
+# Points of the betting state and their colours, as the desktop window's test looks at them.
+BETTING_POINTS = [("background", 272, 100, "#000000"), ("background", 300, 420, "#000000"),
+                  ("BET", 424, 460, "#ffff00"), ("START", 560, 460, "#c0c0c0"),
+                  ("BETx10", 288, 460, "#ffff00"), ("BPAY1", 556, 27, "#ff0000"),
+                  ("pay table border", 100, 24, "#000000"),
+                  ("card board strip", 451, 135, "#0000ff"),
+                  ("empty card slot", 20, 300, "#ffffff")] + [
+                 (f"CPAY{k + 1}", 164, 27 + 16 * k, "#ff0000") for k in range(1, 7)]
+
+# What the page shows of every control, read in the page.
+READ_PAGE = """
+return page.design.controls.map((control) => {
+  const element = document.getElementById(control.name);
+  const style = getComputedStyle(element);
+  const img = element.querySelector('img');
+  return {name: control.name, kind: control.kind,
+          caption: (element.querySelector('.caption') || {}).textContent || '',
+          color: style.color, background: style.backgroundColor,
+          enabled: !element.disabled,
+          picture: img && !img.hidden ? img.getAttribute('src') : '',
+          accessibleName: element.getAttribute('aria-label'),
+          accessibleValue: element.getAttribute('aria-description') || ''};
+});"""
+
+
+def css_rgb(hex_colour):
+    r, g, b = (int(hex_colour[i:i + 2], 16) for i in (1, 3, 5))
+    return f"rgb({r}, {g}, {b})"
+
+
+class Browser:
+    def __init__(self, site):
+        self.server = serve.make_server(site, 0)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
+        self.profile = tempfile.mkdtemp(prefix="nablo-chromium-")
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
+            options.add_argument(flag)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.driver.set_script_timeout(60)
+
+    def close(self):
+        self.driver.quit()
+        self.server.shutdown()
+        self.server.server_close()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def load(self):
+        driver = self.driver
+        driver.get(self.url)
+        self.wait_for("return document.body.dataset.ready === 'true'", "the page to start")
+
+    def run(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait_for(self, script, what, timeout=30):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.run(script):
+                return
+            time.sleep(0.02)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    def table(self):
+        return self.run("return page.query('nablo_table')")
+
+    def settled(self):
+        """Waits until the click in progress has returned or a box is open."""
+        self.wait_for("return !page.busy || boxes.open", "the click to finish")
+
+    def click(self, name):
+        self.driver.find_element("id", name).click()
+        self.settled()
+
+    def errors(self):
+        return [entry["message"] for entry in self.driver.get_log("browser")
+                if entry["level"] == "SEVERE"]
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Browser(SITE)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+
+    def setUp(self):
+        self.browser.load()
+
+    def tearDown(self):
+        self.assertEqual(self.browser.errors(), [], "errors in the browser's console")
+
+    def screenshot(self, name):
+        png = self.browser.driver.find_element("tag name", "main").screenshot_as_png
+        with open(os.path.join(SHOTS, name + ".png"), "wb") as file:
+            file.write(png)
+
+    def pixel(self, x, y):
+        """The colour of the window's pixel (x, y), read from a screenshot of the window."""
+        from PIL import Image  # python3-pil
+        png = self.browser.driver.find_element("id", "window").screenshot_as_png
+        r, g, b = Image.open(io.BytesIO(png)).convert("RGB").getpixel((x, y))
+        return f"#{r:02x}{g:02x}{b:02x}"
+
+    def assert_page_shows_table(self):
+        """Every control on the page as the game holds it."""
+        held = self.browser.table()["controls"]
+        shown = self.browser.run(READ_PAGE)
+        for control, page in zip(held, shown):
+            name = page["name"]
+            with self.subTest(control=name):
+                if page["kind"] != "image":
+                    self.assertEqual(page["caption"], control["caption"].replace("\r\n", "\n"))
+                if page["kind"] == "label":
+                    self.assertEqual(page["color"], css_rgb(control["fore"]))
+                if page["kind"] == "button":
+                    self.assertEqual(page["background"], css_rgb(control["back"]))
+                    self.assertEqual(page["enabled"], control["enabled"])
+                self.assertEqual(page["picture"] or "", control["picture"])
+                self.assertEqual(page["accessibleName"], control["accessibleName"])
+                self.assertEqual(page["accessibleValue"], control["accessibleValue"])
+
+    def stake_and_start(self):
+        for name in ["BET", "BET", "BET", "START"]:
+            self.browser.click(name)
+            self.assert_page_shows_table()
+
+    def play_to_box(self, shot=None):
+        """Clicks the first placeable slot until the end-of-game box opens."""
+        for placed in range(120):
+            if self.browser.run("return boxes.open"):
+                return
+            if shot and placed <= 3:
+                self.screenshot(shot)
+            playable = self.browser.table()["playable"]
+            self.assertTrue(playable, "no slot to place and no box")
+            self.browser.click(f"CARD{playable[0]}")
+            if not self.browser.run("return boxes.open"):
+                self.assert_page_shows_table()
+        self.fail("no end-of-game box")
+
+    def answer(self, label):
+        dialog = self.browser.driver.find_element("id", "box")
+        [button] = [b for b in dialog.find_elements("tag name", "button") if b.text == label]
+        button.click()
+        self.browser.wait_for("return !page.busy", "the game to take the answer")
+
+    def test_betting_state_as_designed(self):
+        browser = self.browser
+        size = browser.run("const r = document.getElementById('window').getBoundingClientRect();"
+                           "return [r.width, r.height];")
+        self.assertEqual(size, [678, 488])
+        self.assertEqual(browser.driver.title, "NABLO ver0.9")
+        self.screenshot("betting")
+        for what, x, y, colour in BETTING_POINTS:
+            self.assertEqual(self.pixel(x, y), colour, f"{what} at ({x}, {y})")
+        self.assert_page_shows_table()
+        bet = browser.driver.find_element("id", "BET")
+        self.assertEqual(bet.accessible_name, "Bet")
+        self.assertEqual(browser.run("return document.getElementById('COINS')"
+                                     ".getAttribute('aria-description')"), "100")
+
+    def test_game_by_clicks_and_its_box(self):
+        browser = self.browser
+        self.stake_and_start()
+        self.play_to_box(shot="midgame")
+        box = browser.run("""const d = document.getElementById('box');
+            return {role: d.getAttribute('role'), modal: d.matches(':modal'),
+                    title: document.getElementById('box-title').textContent,
+                    text: document.getElementById('box-text').textContent,
+                    icon: document.getElementById('box-icon').className,
+                    buttons: [...d.querySelectorAll('button')].map((b) => b.textContent),
+                    focused: document.activeElement.textContent};""")
+        self.screenshot("dialog")
+        self.assertEqual(box["role"], "dialog")
+        self.assertTrue(box["modal"])
+        self.assertIn(box["title"], ["ゲームオーバー", "ＣＯＮＧＲＡＴＵＬＡＴＩＯＮ！！"])
+        self.assertIn("クレジットの支払い", box["text"])
+        self.assertTrue(box["text"].endswith("ゲームを続けますか？"))
+        self.assertEqual(box["buttons"], ["Yes", "No"])
+        self.assertEqual(box["focused"], "Yes")
+        # The typed end of the game is told on the status line, for the eye and the screen reader.
+        status = browser.driver.find_element("id", "status").text
+        self.assertRegex(status, r"^Game over: \d+ cards placed, \d+ credits paid")
+
+        # Clicks and keys meant for the table do not reach it while the box is open.
+        before = browser.table()
+        bet = browser.driver.find_element("id", "BET")
+        ActionChains(browser.driver).move_to_element(bet).click().perform()
+        ActionChains(browser.driver).send_keys("b1s").perform()
+        self.assertEqual(browser.table(), before)
+        self.assertTrue(browser.run("return boxes.open"))
+
+        self.answer("Yes")
+        table = {c["name"]: c for c in browser.table()["controls"]}
+        self.assertTrue(table["BET"]["enabled"])
+        self.assertFalse(table["START"]["enabled"])
+        self.assertEqual(table["TEN"]["caption"], "0")
+        self.assert_page_shows_table()
+
+        # The next game's box answered No ends the run; a new run starts from the betting state.
+        self.stake_and_start()
+        self.play_to_box()
+        self.answer("No")
+        self.assertTrue(browser.run("return document.getElementById('window').inert"))
+        self.assertIn("ended", browser.driver.find_element("id", "ended").text)
+        browser.driver.find_element("id", "new-run").click()
+        browser.wait_for("return !page.busy && !document.getElementById('window').inert",
+                         "the new run")
+        self.assertEqual(browser.run("return document.querySelector('#COINS .caption')"
+                                     ".textContent"), "100")
+        self.assert_page_shows_table()
+
+    def test_keys_and_advice(self):
+        browser = self.browser
+        ActionChains(browser.driver).send_keys("bb").perform()
+        browser.settled()
+        coins = {c["name"]: c for c in browser.table()["controls"]}["COINS"]["caption"]
+        self.assertEqual(coins, "98")
+        ActionChains(browser.driver).send_keys("s").perform()
+        browser.settled()
+        ActionChains(browser.driver).send_keys("h").perform()
+        advice = browser.run("return [document.title, "
+                             "!document.getElementById('advice-frame').hidden]")
+        self.assertTrue(advice[0].startswith("NABLO ver0.9 \u2014 advice: "), advice[0])
+        self.assertTrue(advice[1])
+
+        ActionChains(browser.driver).send_keys("m").perform()
+        self.assertIn("sound off", browser.driver.find_element("id", "status").text)
+        # The demo places the advisor's cards up to the end-of-game box.
+        ActionChains(browser.driver).send_keys("d").perform()
+        browser.wait_for("return boxes.open", "the demo to reach the end of the game", 120)
+        self.answer("Yes")
+        self.assertFalse(browser.run("return page.demo.running"))
+
+
+class MissingPictureTest(unittest.TestCase):
+    def test_missing_picture_is_a_run_time_error(self):
+        site = tempfile.mkdtemp(prefix="nablo-site-")
+        try:
+            for entry in os.listdir(SITE):
+                if entry != "cards":
+                    os.symlink(os.path.join(SITE, entry), os.path.join(site, entry))
+            browser = Browser(site)
+            try:
+                browser.load()
+                for name in ["BET", "START"]:
+                    browser.click(name)
+                self.assertTrue(browser.run("return boxes.open"))
+                text = browser.run("return document.getElementById('box-text').textContent")
+                self.assertRegex(text, r'^Cannot load picture "cards\\[dshc]\d+\.jpg" '
+                                       r'\(cards/[dshc]\d+\.jpg\): File not found$')
+                self.assertEqual(browser.run("return document.getElementById('box-icon')"
+                                             ".className"), "error")
+                browser.driver.find_element("css selector", "#box button").click()
+                browser.wait_for("return document.getElementById('window').inert",
+                                 "the ended state")
+                self.assertIn("error", browser.driver.find_element("id", "ended").text)
+            finally:
+                browser.close()
+        finally:
+            shutil.rmtree(site)
+
+
+if __name__ == "__main__":
+    SITE, SHOTS = sys.argv[1], sys.argv[2]
+    os.makedirs(SHOTS, exist_ok=True)
+    try:
+        unittest.main(argv=sys.argv[:1], verbosity=2)
+    except WebDriverException as failure:
+        print(f"browser failure: {failure}")
+        sys.exit(1)
