@@ -334,5 +334,107 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
         <source>demo</source>
         <translation>デモ</translation>
     </message>
+    <message>
+        <source>trainer on and off: after a placement, tells when another slot was clearly better, and by how much</source>
+        <translation>トレーナーのオン・オフ: カードを置いたあと、ほかのスロットの方が明らかによかったとき、それとどれだけよかったかを知らせます</translation>
+    </message>
+    <message>
+        <source>statistics of this run, with a chart of the credits</source>
+        <translation>この回の統計とクレジットのグラフ</translation>
+    </message>
+    <message>
+        <source>trainer</source>
+        <translation>トレーナー</translation>
+    </message>
+</context>
+<context>
+    <name>nablo::StatsWindow</name>
+    <message>
+        <source>Statistics of this run</source>
+        <translation>この回の統計</translation>
+    </message>
+    <message>
+        <source>This run</source>
+        <translation>この回</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>遊んだゲーム数</translation>
+    </message>
+    <message>
+        <source>Credits staked</source>
+        <translation>賭けたクレジット</translation>
+    </message>
+    <message>
+        <source>Credits paid back</source>
+        <translation>払い戻されたクレジット</translation>
+    </message>
+    <message>
+        <source>Your return (paid ÷ staked)</source>
+        <translation>還元率 (払い戻し ÷ 賭け金)</translation>
+    </message>
+    <message>
+        <source>Best game</source>
+        <translation>最高のゲーム</translation>
+    </message>
+    <message>
+        <source>%1 hits</source>
+        <translation>%1 の成立回数</translation>
+    </message>
+    <message>
+        <source>Placements judged by the trainer</source>
+        <translation>トレーナーが判定した置き方</translation>
+    </message>
+    <message>
+        <source>… that matched the advisor</source>
+        <translation>… うちアドバイザーと同じもの</translation>
+    </message>
+    <message>
+        <source>Expected credits given up</source>
+        <translation>失った見込みクレジット</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>credits</source>
+        <translation>クレジット</translation>
+    </message>
+    <message>
+        <source>Credits after each game</source>
+        <translation>ゲームごとのクレジット</translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation>ゲーム数</translation>
+    </message>
+    <message>
+        <source>cards placed</source>
+        <translation>置いたカード</translation>
+    </message>
+    <message>
+        <source>Games by the tier row reached</source>
+        <translation>達した段ごとのゲーム数</translation>
+    </message>
+    <message>
+        <source>no game yet</source>
+        <translation>まだゲームがありません</translation>
+    </message>
+</context>
+<context>
+    <name>nablo::TrainerNote</name>
+    <message>
+        <source>Trainer</source>
+        <translation>トレーナー</translation>
+    </message>
+    <message>
+        <source>Trainer: slot %1 was better than slot %2, by %3 credits expected</source>
+        <translation>トレーナー: スロット %2 よりスロット %1 の方が、見込みで %3 クレジットよかった</translation>
+    </message>
 </context>
 </TS>
