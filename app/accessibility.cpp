@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -17,24 +18,39 @@ namespace nablo {
 
 namespace {
 
-constexpr std::array<const char*, 13> rankNames{"ace",   "two",   "three", "four", "five",
-                                                "six",   "seven", "eight", "nine", "ten",
-                                                "jack",  "queen", "king"};
+// The words said are the desktop's language: every one goes through the translator.
+QString say(const char* text) { return QCoreApplication::translate("Accessibility", text); }
+
+constexpr std::array<const char*, 13> rankNames{
+    QT_TRANSLATE_NOOP("Accessibility", "ace"),   QT_TRANSLATE_NOOP("Accessibility", "two"),
+    QT_TRANSLATE_NOOP("Accessibility", "three"), QT_TRANSLATE_NOOP("Accessibility", "four"),
+    QT_TRANSLATE_NOOP("Accessibility", "five"),  QT_TRANSLATE_NOOP("Accessibility", "six"),
+    QT_TRANSLATE_NOOP("Accessibility", "seven"), QT_TRANSLATE_NOOP("Accessibility", "eight"),
+    QT_TRANSLATE_NOOP("Accessibility", "nine"),  QT_TRANSLATE_NOOP("Accessibility", "ten"),
+    QT_TRANSLATE_NOOP("Accessibility", "jack"),  QT_TRANSLATE_NOOP("Accessibility", "queen"),
+    QT_TRANSLATE_NOOP("Accessibility", "king")};
 // In the order of the card codes: diamonds 1..13, spades 14..26, hearts 27..39, clubs 40..52.
-constexpr std::array<const char*, 4> suitNames{"diamonds", "spades", "hearts", "clubs"};
+constexpr std::array<const char*, 4> suitNames{
+    QT_TRANSLATE_NOOP("Accessibility", "diamonds"), QT_TRANSLATE_NOOP("Accessibility", "spades"),
+    QT_TRANSLATE_NOOP("Accessibility", "hearts"), QT_TRANSLATE_NOOP("Accessibility", "clubs")};
 
 QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// "ROYAL FLUSH" -> "Royal flush"; runs of spaces become one.
-QString sentenceCase(std::string_view caption)
+// "royal flush" -> "Royal flush".
+QString capitalised(QString text)
 {
-    QString text = toQString(caption).simplified().toLower();
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
     return text;
+}
+
+// "ROYAL FLUSH" -> "Royal flush"; runs of spaces become one.
+QString sentenceCase(std::string_view caption)
+{
+    return capitalised(toQString(caption).simplified().toLower());
 }
 
 QString caption(const Control& control) { return QString::fromStdString(control.caption()); }
@@ -42,11 +58,13 @@ QString caption(const Control& control) { return QString::fromStdString(control.
 AccessibleText boardCard(const Form1& form, int code)
 {
     switch (boardMark(form, code)) {
-    case BoardMark::InSlot: return {cardName(code), QStringLiteral("in a slot")};
-    case BoardMark::OnPile: return {cardName(code), QStringLiteral("on the pile")};
+    case BoardMark::InSlot:
+        return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "in a slot"))};
+    case BoardMark::OnPile:
+        return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "on the pile"))};
     case BoardMark::Undealt: break;
     }
-    return {cardName(code), QStringLiteral("not dealt")};
+    return {cardName(code), say(QT_TRANSLATE_NOOP("Accessibility", "not dealt"))};
 }
 
 // The suit marks and strips of the card board, by control name, top row first.
@@ -85,9 +103,9 @@ QString cardName(int code)
 {
     if (!isCardCode(code))
         return {};
-    return QStringLiteral("%1 of %2").arg(
-        QLatin1String(rankNames[static_cast<std::size_t>(rankOf(code) - 1)]),
-        QLatin1String(suitNames[static_cast<std::size_t>(suitOf(code))]));
+    return say(QT_TRANSLATE_NOOP("Accessibility", "%1 of %2"))
+        .arg(say(rankNames[static_cast<std::size_t>(rankOf(code) - 1)]),
+             say(suitNames[static_cast<std::size_t>(suitOf(code))]));
 }
 
 AccessibleTexts::AccessibleTexts(const Form1& form) : form_(form), places_(form.controls().size())
@@ -130,31 +148,34 @@ void AccessibleTexts::placeNumbered(const Control& (Form1::*numbered)(int) const
 
 AccessibleText AccessibleTexts::cardSlot(int slot) const
 {
-    const QString name = QStringLiteral("Card slot %1").arg(slot);
+    const QString name = say(QT_TRANSLATE_NOOP("Accessibility", "Card slot %1")).arg(slot);
     const int code = form_.HAND[slot];
     if (code == 0 || form_.CARD(slot).picture().empty())
-        return {name, QStringLiteral("empty")};
+        return {name, say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
     const bool selectable = form_.CARD(slot).enabled() && form_.CANPLAY[slot] == -1;
-    return {name, cardName(code) + (selectable ? QStringLiteral(", selectable")
-                                               : QStringLiteral(", not selectable"))};
+    return {name, (selectable ? say(QT_TRANSLATE_NOOP("Accessibility", "%1, selectable"))
+                              : say(QT_TRANSLATE_NOOP("Accessibility", "%1, not selectable")))
+                      .arg(cardName(code))};
 }
 
 AccessibleText AccessibleTexts::tierRow(int row) const
 {
     const QString name = sentenceCase(form_.tierLabel(row).design().caption);
-    QString value = QStringLiteral("pays ") + caption(form_.CPAY(row));
-    if (isRowLit(form_.tierLabel(row), form_.CPAY(row)))
-        value += QStringLiteral(", reached");
+    const bool lit = isRowLit(form_.tierLabel(row), form_.CPAY(row));
+    const QString value = (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, reached"))
+                               : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1")))
+                              .arg(caption(form_.CPAY(row)));
     return {name, value};
 }
 
 AccessibleText AccessibleTexts::bonusRow(int row) const
 {
     const QString name = sentenceCase(form_.bonusLabel(row).design().caption);
-    QString value = QStringLiteral("pays %1, hits %2").arg(caption(form_.BPAY(row)),
-                                                           caption(form_.HIT(row)));
-    if (isRowLit(form_.bonusLabel(row), form_.BPAY(row)))
-        value += QStringLiteral(", showing");
+    const bool lit = isRowLit(form_.bonusLabel(row), form_.BPAY(row));
+    const QString value =
+        (lit ? say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2, showing"))
+             : say(QT_TRANSLATE_NOOP("Accessibility", "pays %1, hits %2")))
+            .arg(caption(form_.BPAY(row)), caption(form_.HIT(row)));
     return {name, value};
 }
 
@@ -163,33 +184,45 @@ AccessibleText AccessibleTexts::text(std::size_t index) const
     const Control& control = form_.controls()[index];
     const auto [role, k] = places_[index];
     switch (role) {
-    case Role::Credits: return {QStringLiteral("Credits"), caption(control)};
-    case Role::CardsPlaced: return {QStringLiteral("Cards placed"), caption(control)};
-    case Role::Bet: return {QStringLiteral("Bet"), {}};
-    case Role::BetTen: return {QStringLiteral("Bet ten"), {}};
-    case Role::Start: return {QStringLiteral("Start"), {}};
+    case Role::Credits:
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Credits")), caption(control)};
+    case Role::CardsPlaced:
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Cards placed")), caption(control)};
+    case Role::Bet: return {say(QT_TRANSLATE_NOOP("Accessibility", "Bet")), {}};
+    case Role::BetTen: return {say(QT_TRANSLATE_NOOP("Accessibility", "Bet ten")), {}};
+    case Role::Start: return {say(QT_TRANSLATE_NOOP("Accessibility", "Start")), {}};
     case Role::Pile: {
         const bool shown = !control.picture().empty() && form_.TOPCARD != 0;
-        return {QStringLiteral("Pile"), shown ? cardName(form_.TOPCARD) : QStringLiteral("empty")};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Pile")),
+                shown ? cardName(form_.TOPCARD) : say(QT_TRANSLATE_NOOP("Accessibility", "empty"))};
     }
     case Role::CardSlot: return cardSlot(k);
     case Role::SlotMark: {
         const bool shown = control.foreColor() == colour::yellow;
-        return {QStringLiteral("Card slot %1 mark").arg(k),
-                shown ? QStringLiteral("selectable") : QStringLiteral("not selectable")};
+        return {say(QT_TRANSLATE_NOOP("Accessibility", "Card slot %1 mark")).arg(k),
+                shown ? say(QT_TRANSLATE_NOOP("Accessibility", "selectable"))
+                      : say(QT_TRANSLATE_NOOP("Accessibility", "not selectable"))};
     }
     case Role::TierRow: return tierRow(k);
     case Role::TierPay:
-        return {QStringLiteral("Pays for ") + tierRow(k).name.toLower(), caption(control)};
+        return {
+            say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(tierRow(k).name.toLower()),
+            caption(control)};
     case Role::BonusRow: return bonusRow(k);
     case Role::BonusPay:
-        return {QStringLiteral("Pays for ") + bonusRow(k).name.toLower(), caption(control)};
+        return {
+            say(QT_TRANSLATE_NOOP("Accessibility", "Pays for %1")).arg(bonusRow(k).name.toLower()),
+            caption(control)};
     case Role::BonusHits:
-        return {QStringLiteral("Hits of ") + bonusRow(k).name.toLower(), caption(control)};
+        return {
+            say(QT_TRANSLATE_NOOP("Accessibility", "Hits of %1")).arg(bonusRow(k).name.toLower()),
+            caption(control)};
     case Role::BoardCard: return boardCard(form_, k);
-    case Role::BoardSuit: return {sentenceCase(suitNames[static_cast<std::size_t>(k)]), {}};
+    case Role::BoardSuit: return {capitalised(say(suitNames[static_cast<std::size_t>(k)])), {}};
     case Role::BoardRow:
-        return {sentenceCase(suitNames[static_cast<std::size_t>(k)]) + QStringLiteral(" row"), {}};
+        return {capitalised(say(QT_TRANSLATE_NOOP("Accessibility", "%1 row"))
+                                .arg(say(suitNames[static_cast<std::size_t>(k)]))),
+                {}};
     case Role::Heading: break;
     }
     // The headings: their caption.

@@ -4,7 +4,7 @@
 #include "table/form.h"
 #include "table/numbers.h"
 
-#include <QStringList>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -16,15 +16,9 @@ QString adviceSummary(const Form1& form, const Advisor::Advice& advice)
     if (playable.empty() || advice.slot == 0)
         return {};
     if (playable.size() == 1)
-        return QStringLiteral("advice: only slot %1 can be placed").arg(playable.front());
-    QStringList estimates;
-    for (const int slot : playable) {
-        const double expected = advice.expected[static_cast<std::size_t>(slot)];
-        estimates.append(QStringLiteral("slot %1: %2").arg(slot).arg(expected, 0, 'f', 1));
-    }
-    return QStringLiteral("advice: slot %1 (%2 credits)")
-        .arg(advice.slot)
-        .arg(estimates.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("AdviceText", "advice: only slot %1 can be placed")
+            .arg(playable.front());
+    return QCoreApplication::translate("AdviceText", "advice: slot %1").arg(advice.slot);
 }
 
 } // namespace nablo

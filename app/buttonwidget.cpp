@@ -11,6 +11,8 @@ namespace {
 constexpr int bevelWidth = 2;
 const QColor light(255, 255, 255);
 const QColor shadow(128, 128, 128);
+constexpr int focusFrameWidth = 3;
+const QColor focusColour(30, 110, 255);
 
 // Two pixels of light along the top and left edges, two of shadow along the bottom and right.
 // Filled rectangles rather than lines stay exact on screens that scale the window.
@@ -76,10 +78,21 @@ void ButtonWidget::paintEvent(QPaintEvent*)
 
     if (hasFocus()) {
         painter.setClipping(false);
-        QPen dotted(Qt::black, 1, Qt::DotLine);
-        painter.setPen(dotted);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+        if (picture_.isNull() && !text().isEmpty()) {
+            QPen dotted(Qt::black, 1, Qt::DotLine);
+            painter.setPen(dotted);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect().adjusted(4, 4, -5, -5));
+        } else {
+            // A dotted line is lost among the lines of a card face: the card slots show the
+            // focus as a thick frame of a colour no card has.
+            const QRect frame = inside.adjusted(1, 1, -1, -1);
+            const int w = focusFrameWidth;
+            painter.fillRect(frame.left(), frame.top(), frame.width(), w, focusColour);
+            painter.fillRect(frame.left(), frame.bottom() - w + 1, frame.width(), w, focusColour);
+            painter.fillRect(frame.left(), frame.top(), w, frame.height(), focusColour);
+            painter.fillRect(frame.right() - w + 1, frame.top(), w, frame.height(), focusColour);
+        }
     }
 }
 

@@ -5,8 +5,15 @@
 namespace nablo {
 
 // The game names its files relative to the working directory ("cards\d1.jpg", "wav\bet.wav").
-// The folder to work in: the working directory when it has a "cards" folder, else the first of
-// the executable's folder and <executable>/../share/nablo that has one; empty when none has.
+// Whether folder holds the 52 card pictures in cards/.
+bool holdsCardPictures(const QString& folder);
+// Whether folder holds the game's data: the 52 card pictures and a wav/ folder.
+bool holdsGameData(const QString& folder);
+
+// The folder to work in, of the working directory, the executable's folder and the data folders
+// of an installation beside it (<executable>/../share/nablo, and ../share/games/nablo for a game
+// installed in games/): the first that holds the game's data, else the first that holds the
+// card pictures; empty when none does.
 QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory);
 
 // Changes to the folder findDataFolder gives for this process (stays put when it gives none)

@@ -1,26 +1,142 @@
 #include "app/display.h"
 
+#include "app/translation.h"
+
+#include <QStringList>
+
+#include <xcb/xcb.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace nablo {
 
 namespace {
 bool isSet(const char* value) { return value && *value; }
-} // namespace
 
-bool windowSystemReachable(const char* platform, const char* display, const char* waylandDisplay)
+bool canOpenX(const char* display)
 {
-    const std::string_view name = isSet(platform) ? platform : "";
-    const bool needsWindowSystem =
-        name.empty() || name.starts_with("xcb") || name.starts_with("wayland");
-    return !needsWindowSystem || isSet(display) || isSet(waylandDisplay);
+    xcb_connection_t* connection = xcb_connect(display, nullptr);
+    const bool open = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return open;
 }
 
-bool windowSystemReachable()
+// A Wayland compositor listens on a local socket: WAYLAND_DISPLAY as a path, or as a name in
+// XDG_RUNTIME_DIR. A socket handed over in WAYLAND_SOCKET is taken as open.
+bool canOpenWayland()
 {
-    return windowSystemReachable(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                                 std::getenv("WAYLAND_DISPLAY"));
+    if (isSet(std::getenv("WAYLAND_SOCKET")))
+        return true;
+    const char* name = std::getenv("WAYLAND_DISPLAY");
+    if (!isSet(name))
+        return false;
+    std::string path = name;
+    if (name[0] != '/') {
+        const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        if (!isSet(runtime))
+            return false;
+        path = std::string(runtime) + "/" + name;
+    }
+    sockaddr_un address{};
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
+    const bool open =
+        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return open;
+}
+
+// The window systems in the order Qt tries them: QT_QPA_PLATFORM's list, else Wayland before
+// X11 when a compositor is named, except on an X11 session and on GNOME, where Qt prefers X11.
+std::vector<std::string> candidates(const DisplayEnvironment& environment)
+{
+    std::vector<std::string> names;
+    if (isSet(environment.platform)) {
+        std::string_view list = environment.platform;
+        while (!list.empty()) {
+            const auto end = list.find(';');
+            if (const auto name = list.substr(0, end); !name.empty())
+                names.emplace_back(name);
+            list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+        }
+        return names;
+    }
+    const std::string_view session = isSet(environment.sessionType) ? environment.sessionType : "";
+    const std::string_view desktop =
+        isSet(environment.currentDesktop) ? environment.currentDesktop : "";
+    const bool preferX = session == "x11" || desktop.find("GNOME") != std::string_view::npos;
+    if (isSet(environment.waylandDisplay) && !preferX)
+        names.emplace_back("wayland");
+    names.emplace_back("xcb");
+    if (isSet(environment.waylandDisplay) && preferX)
+        names.emplace_back("wayland");
+    return names;
+}
+} // namespace
+
+DisplayChoice chooseDisplay(const DisplayEnvironment& environment)
+{
+    bool named = false;
+    for (const std::string& name : candidates(environment)) {
+        if (name.starts_with("xcb")) {
+            if (!isSet(environment.display))
+                continue;
+            named = true;
+            if (environment.canOpenX(environment.display))
+                return {DisplayState::Ready, name};
+        } else if (name.starts_with("wayland")) {
+            if (!isSet(environment.waylandDisplay))
+                continue;
+            named = true;
+            if (environment.canOpenWayland())
+                return {DisplayState::Ready, name};
+        } else {
+            // offscreen, vnc, eglfs ...: no window system to reach first.
+            return {DisplayState::Ready, name};
+        }
+    }
+    return {named ? DisplayState::Unreachable : DisplayState::Unset, {}};
+}
+
+DisplayChoice chooseDisplay()
+{
+    return chooseDisplay({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                          std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_SESSION_TYPE"),
+                          std::getenv("XDG_CURRENT_DESKTOP"), canOpenX, canOpenWayland});
+}
+
+QString noDisplayMessage(DisplayState state)
+{
+    if (state == DisplayState::Unset)
+        return translated(
+            "Display",
+            QT_TRANSLATE_NOOP(
+                "Display",
+                "nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
+                "desktop, or headless with: xvfb-run nablo"));
+    QStringList named;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            named << QStringLiteral("%1=%2").arg(QLatin1String(variable),
+                                                 qEnvironmentVariable(variable));
+    }
+    return translated("Display",
+                      QT_TRANSLATE_NOOP(
+                          "Display", "nablo: cannot open the display (%1); run it on a desktop, or "
+                                     "headless with: xvfb-run nablo"))
+        .arg(named.join(QStringLiteral(", ")));
 }
 
 } // namespace nablo

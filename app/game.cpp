@@ -4,11 +4,29 @@
 #include "game/reset.h"
 #include "game/betting.h"
 
+#include "app/tooltips.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
 
 namespace nablo {
+
+namespace {
+// Every size of the icon in the data folder, so a window manager that shows it at 16 pixels gets
+// the drawing made for 16 pixels instead of the large one scaled down.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const char* file : {"nablo-16.png", "nablo-24.png", "nablo-32.png", "nablo-48.png",
+                             "nablo-64.png", "nablo-128.png", "nablo.png"}) {
+        const QString path = QStringLiteral("icons/") + QLatin1String(file);
+        if (QFileInfo::exists(path))
+            icon.addFile(path);
+    }
+    return icon;
+}
+} // namespace
 
 Game::Game() : form_(platform_), view_(form_, platform_.pictures())
 {
@@ -37,9 +55,8 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
         });
         QCoreApplication::instance()->installNativeEventFilter(&*closeFilter_);
     }
-    const QString icon = QStringLiteral("icons/nablo.png");
-    if (QFileInfo::exists(icon))
-        view_.setWindowIcon(QIcon(icon));
+    view_.setWindowIcon(windowIcon());
+    installToolTips(view_);
 }
 
 void Game::showStatistics()

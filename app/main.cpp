@@ -4,6 +4,7 @@
 #include "app/dialogstyle.h"
 #include "app/display.h"
 #include "app/game.h"
+#include "app/translation.h"
 
 #include <QApplication>
 
@@ -11,19 +12,23 @@
 
 int main(int argc, char* argv[])
 {
+    nablo::loadTranslation();
     // Asking for the help or the version needs no display.
     if (const auto status = nablo::handleCommandLine(argc, argv, stdout, stderr))
         return *status;
 
-    // Qt aborts with a core dump when it finds no window system; say why in one line instead.
-    if (!nablo::windowSystemReachable()) {
-        std::fputs("nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
-                   "desktop, or headless with: xvfb-run nablo\n",
-                   stderr);
+    const nablo::DisplayChoice display = nablo::chooseDisplay();
+    if (display.state != nablo::DisplayState::Ready) {
+        // Qt aborts with a core dump when it cannot open a window; say why in one line instead.
+        std::fprintf(stderr, "%s\n",
+                     nablo::noDisplayMessage(display.state).toLocal8Bit().constData());
         return 2;
     }
+    if (!display.platform.empty())
+        qputenv("QT_QPA_PLATFORM", display.platform.c_str());
 
     QApplication application(argc, argv);
+    nablo::installTranslation();
     QApplication::setStyle(new nablo::DialogStyle);
     nablo::installCaptionFace();
     nablo::enterDataFolder();

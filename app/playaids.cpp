@@ -1,16 +1,21 @@
 #include "app/playaids.h"
 
+#include "app/adviceoverlay.h"
 #include "app/advicetext.h"
 #include "app/tableview.h"
 #include "app/trainernote.h"
 #include "game/state.h"
 #include "table/design.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace nablo {
 
@@ -21,7 +26,7 @@ constexpr int adviceFrameWidth = 3;
 const QColor adviceColour(0, 255, 0);
 
 constexpr int demoInterval = 500;     // milliseconds between the demo's placements
-constexpr int soundNoteShown = 3000;  // milliseconds the title tells the sound switch
+constexpr int soundNoteShown = 3000;  // milliseconds the title tells that the sound is back on
 
 QString toQString(std::string_view text)
 {
@@ -79,40 +84,40 @@ KeyTable PlayAids::makeKeyTable()
     };
     return {
         {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5},
-         QStringLiteral("<b>1</b> .. <b>5</b>"), QStringLiteral("place the card of that slot"),
+         QStringLiteral("<b>1</b> .. <b>5</b>"), tr("place the card of that slot"),
          [this](int which) { return view_.widget(slotName(which + 1))->isEnabled(); },
          [this](int which) { view_.pressControl(slotName(which + 1)); }},
-        {{Qt::Key_B}, QStringLiteral("<b>B</b>"), QStringLiteral("bet one credit (BET)"),
+        {{Qt::Key_B}, QStringLiteral("<b>B</b>"), tr("bet one credit (BET)"),
          buttonEnabled("BET"), pressButton("BET")},
         {{Qt::Key_X}, QStringLiteral("<b>X</b>"),
-         QStringLiteral("stake up to ten credits and start (BETx10)"), buttonEnabled("RepertBet"),
+         tr("stake up to ten credits and start (BETx10)"), buttonEnabled("RepertBet"),
          pressButton("RepertBet")},
         {{Qt::Key_S, Qt::Key_Return, Qt::Key_Enter}, QStringLiteral("<b>S</b>, <b>Enter</b>"),
-         QStringLiteral("start the game (START)"), buttonEnabled("START"), pressButton("START")},
+         tr("start the game (START)"), buttonEnabled("START"), pressButton("START")},
         {{Qt::Key_H}, QStringLiteral("<b>H</b>"),
-         QStringLiteral("advice: outlines the best slot; the title shows what each playable "
-                        "slot is expected to pay"),
+         tr("advice: each playable card shows what it is expected to pay, and the best slot "
+            "is outlined, until the next click"),
          [this](int) { return view_.isInPlay(); }, [this](int) { showAdvice(); }},
         {{Qt::Key_D}, QStringLiteral("<b>D</b>"),
-         QStringLiteral("demo: the advisor places the cards of this game; D again or a click "
-                        "stops it"),
+         tr("demo: the advisor places the cards of this game; D again, any other key or any "
+            "click stops it"),
          [this](int) { return demoRunning_ || view_.isInPlay(); }, [this](int) { toggleDemo(); }},
-        {{Qt::Key_M}, QStringLiteral("<b>M</b>"), QStringLiteral("sound off and on"), {},
-         [this](int) { toggleSound(); }},
+        {{Qt::Key_M}, QStringLiteral("<b>M</b>"),
+         tr("sound off and on; the title says when it is off"), {}, [this](int) { toggleSound(); }},
         {{Qt::Key_T}, QStringLiteral("<b>T</b>"),
-         QStringLiteral("trainer on and off: after a placement, tells when another slot was "
-                        "clearly better, and by how much"),
+         tr("trainer on and off: after a placement, tells when another slot was clearly better, "
+            "and by how much"),
          {}, [this](int) { toggleTrainer(); }},
         {{Qt::Key_F2}, QStringLiteral("<b>F2</b>"),
-         QStringLiteral("statistics of this run, with a chart of the credits"), {},
+         tr("statistics of this run, with a chart of the credits"), {},
          [this](int) {
              if (statisticsRequest_)
                  statisticsRequest_();
          }},
         // Qt moves the focus and presses the buttons itself; the line is for the help.
         {{}, QStringLiteral("<b>Tab</b>, <b>Space</b>"),
-         QStringLiteral("move between the buttons, press the one with the focus"), {}, {}},
-        {{Qt::Key_F1}, QStringLiteral("<b>F1</b>"), QStringLiteral("these keys"),
+         tr("move between the buttons, press the one with the focus"), {}, {}},
+        {{Qt::Key_F1}, QStringLiteral("<b>F1</b>"), tr("these keys"),
          [this](int) { return view_.isIdle(); }, [this](int) { showHelp(); }},
     };
 }
@@ -128,16 +133,29 @@ void PlayAids::showAdvice()
     advisedSlot_ = advice.slot;
     adviceSummary_ = adviceSummary(form_, advice);
     view_.update(adviceFrame());
+    // Created at the first advice, over every control the window made before.
+    if (!overlay_)
+        overlay_ = new AdviceOverlay(view_);
+    std::vector<AdviceOverlay::SlotNote> notes;
+    for (const int slot : playableSlots(form_)) {
+        const double expected = advice.expected[static_cast<std::size_t>(slot)];
+        if (!std::isnan(expected))
+            notes.push_back(
+                {view_.widget(slotName(slot))->geometry(), expected, slot == advice.slot});
+    }
+    overlay_->showNotes(notes);
     updateTitle();
 }
 
 void PlayAids::clearAdvice()
 {
-    if (advisedSlot_ == 0 && adviceSummary_.isEmpty())
+    if (advisedSlot_ == 0 && adviceSummary_.isEmpty() && !(overlay_ && overlay_->isVisible()))
         return;
     view_.update(adviceFrame());
     advisedSlot_ = 0;
     adviceSummary_.clear();
+    if (overlay_)
+        overlay_->clear();
     updateTitle();
 }
 
@@ -173,6 +191,7 @@ void PlayAids::toggleDemo()
         return;
     demoRunning_ = true;
     demoTimer_.start();
+    qApp->installEventFilter(this);
     updateTitle();
 }
 
@@ -182,7 +201,19 @@ void PlayAids::stopDemo()
     if (!demoRunning_)
         return;
     demoRunning_ = false;
+    qApp->removeEventFilter(this);
     updateTitle();
+}
+
+bool PlayAids::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress
+                       || event->type() == QEvent::MouseButtonDblClick
+                       || (event->type() == QEvent::KeyPress
+                           && static_cast<QKeyEvent*>(event)->key() != Qt::Key_D);
+    if (press && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == &view_)
+        stopDemo();
+    return false;
 }
 
 void PlayAids::demoStep()
@@ -206,16 +237,20 @@ void PlayAids::demoStep()
 void PlayAids::toggleSound()
 {
     sound_.toggle();
-    soundNote_ = sound_.isMuted() ? QStringLiteral("sound off") : QStringLiteral("sound on");
-    soundNoteTimer_.start();
+    // Off stays in the title while it lasts; on shows for a moment, then the plain title.
+    soundNote_ = sound_.isMuted() ? tr("sound off") : tr("sound on");
+    if (sound_.isMuted())
+        soundNoteTimer_.stop();
+    else
+        soundNoteTimer_.start();
     updateTitle();
 }
 
 void PlayAids::updateTitle()
 {
     QString title = toQString(windowCaption);
-    for (const QString& part : {adviceSummary_, demoRunning_ ? QStringLiteral("demo") : QString(),
-                                trainerOn_ ? QStringLiteral("trainer") : QString(), soundNote_}) {
+    for (const QString& part : {adviceSummary_, demoRunning_ ? tr("demo") : QString(),
+                                trainerOn_ ? tr("trainer") : QString(), soundNote_}) {
         if (!part.isEmpty())
             title += QStringLiteral(" \u2014 ") + part;
     }

@@ -3,37 +3,20 @@
 #include "table/errors.h"
 
 #include "app/gamepath.h"
+#include "app/messagebox.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMediaDevices>
-#include <QKeySequence>
-#include <QMessageBox>
 #include <QSoundEffect>
 #include <QUrl>
-
-#include <utility>
 
 namespace nablo {
 
 namespace {
 void discardMessage(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-QMessageBox::Icon toQt(MessageIcon icon)
-{
-    switch (icon) {
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Error:
-        break;
-    }
-    return QMessageBox::Critical;
-}
 } // namespace
 
 QtPlatform::QtPlatform()
@@ -80,7 +63,10 @@ void QtPlatform::playSound(const std::string& path)
     if (soundSwitch_ && soundSwitch_->isMuted())
         return;
     const QFileInfo file(localFilePath(path));
-    if (!file.isFile()) {
+    if (!file.isFile() || !file.isReadable()) {
+        // A new sound call ends the one still playing, even when its own file is missing.
+        if (sound_)
+            sound_->stop();
         QApplication::beep();
         return;
     }
@@ -105,29 +91,11 @@ Answer QtPlatform::showMessage(const MessageBox& box)
 {
     if (beforeMessage_)
         beforeMessage_();
-
-    QString text = QString::fromStdString(box.text);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const bool yesNo = box.buttons == MessageButtons::YesNo;
-    QMessageBox dialog(toQt(box.icon), QString::fromStdString(box.title), text,
-                       yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                       dialogParent_);
-    // Closing a question box answers No.
-    dialog.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    dialog.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
-    // Y and N answer a question; a desktop whose button texts carry no mnemonic gets them too.
-    if (yesNo) {
-        for (const auto& [which, key] : {std::pair{QMessageBox::Yes, Qt::Key_Y},
-                                         std::pair{QMessageBox::No, Qt::Key_N}}) {
-            QAbstractButton* button = dialog.button(which);
-            if (button->shortcut().isEmpty())
-                button->setShortcut(QKeySequence(key));
-        }
-    }
+    GameMessageBox dialog(box, dialogParent_);
     const int result = dialog.exec();
     if (endAfterAnswer_)
         endProgram();
-    if (!yesNo)
+    if (box.buttons != MessageButtons::YesNo)
         return Answer::OK;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

@@ -31,7 +31,7 @@ public:
 
     PictureCache& pictures() { return pictures_; }
 
-    // The window message boxes are centred on.
+    // The window message boxes open over.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
     // Told the end of each game, before its box opens.

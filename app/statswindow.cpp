@@ -57,30 +57,29 @@ StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWi
     : QDialog(parent), statistics_(statistics)
 {
     setObjectName(QStringLiteral("statistics"));
-    setWindowTitle(QStringLiteral("Statistics of this run"));
+    setWindowTitle(tr("Statistics of this run"));
     setAccessibleName(windowTitle());
 
-    auto* figures = new QGroupBox(QStringLiteral("This run"));
+    auto* figures = new QGroupBox(tr("This run"));
     auto* form1 = new QFormLayout(figures);
-    games_ = addFigure(form1, QStringLiteral("Games played"));
-    staked_ = addFigure(form1, QStringLiteral("Credits staked"));
-    paid_ = addFigure(form1, QStringLiteral("Credits paid back"));
-    return_ = addFigure(form1, QStringLiteral("Your return (paid ÷ staked)"));
-    best_ = addFigure(form1, QStringLiteral("Best game"));
+    games_ = addFigure(form1, tr("Games played"));
+    staked_ = addFigure(form1, tr("Credits staked"));
+    paid_ = addFigure(form1, tr("Credits paid back"));
+    return_ = addFigure(form1, tr("Your return (paid ÷ staked)"));
+    best_ = addFigure(form1, tr("Best game"));
     for (int row = 1; row <= 5; ++row)
-        hits_[static_cast<std::size_t>(row - 1)] =
-            addFigure(form1, designCaption(form, "Label1" + std::to_string(row + 1))
-                                 + QStringLiteral(" hits"));
-    judged_ = addFigure(form1, QStringLiteral("Placements judged by the trainer"));
-    matched_ = addFigure(form1, QStringLiteral("… that matched the advisor"));
-    givenUp_ = addFigure(form1, QStringLiteral("Expected credits given up"));
+        hits_[static_cast<std::size_t>(row - 1)] = addFigure(
+            form1, tr("%1 hits").arg(designCaption(form, "Label1" + std::to_string(row + 1))));
+    judged_ = addFigure(form1, tr("Placements judged by the trainer"));
+    matched_ = addFigure(form1, tr("… that matched the advisor"));
+    givenUp_ = addFigure(form1, tr("Expected credits given up"));
 
     auto* charts = new QVBoxLayout;
     charts->addWidget(creditsView_ = creditsChart());
     charts->addWidget(tiersView_ = tiersChart(form));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setAccessibleName(QStringLiteral("Close"));
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* columns = new QHBoxLayout;
@@ -111,16 +110,16 @@ QChartView* StatsWindow::creditsChart()
     credits_->setPointsVisible(true);
     chart->addSeries(credits_);
     gameAxis_ = new QValueAxis;
-    gameAxis_->setTitleText(QStringLiteral("game"));
+    gameAxis_->setTitleText(tr("game"));
     gameAxis_->setLabelFormat(QStringLiteral("%d"));
     creditAxis_ = new QValueAxis;
-    creditAxis_->setTitleText(QStringLiteral("credits"));
+    creditAxis_->setTitleText(tr("credits"));
     creditAxis_->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(gameAxis_, Qt::AlignBottom);
     chart->addAxis(creditAxis_, Qt::AlignLeft);
     credits_->attachAxis(gameAxis_);
     credits_->attachAxis(creditAxis_);
-    return chartView(chart, QStringLiteral("Credits after each game"));
+    return chartView(chart, tr("Credits after each game"));
 }
 
 QChartView* StatsWindow::tiersChart(const Form1& form)
@@ -133,14 +132,14 @@ QChartView* StatsWindow::tiersChart(const Form1& form)
         tierNames_ << designCaption(form, label).remove(QStringLiteral(" CARDS"));
     }
     auto* chart = new QChart;
-    tierGames_ = new QBarSet(QStringLiteral("games"));
+    tierGames_ = new QBarSet(tr("games"));
     auto* series = new QBarSeries;
     series->append(tierGames_);
     series->setLabelsVisible(true);
     chart->addSeries(series);
     auto* rows = new QBarCategoryAxis;
     rows->append(tierNames_);
-    rows->setTitleText(QStringLiteral("cards placed"));
+    rows->setTitleText(tr("cards placed"));
     QFont small = rows->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     rows->setLabelsFont(small);
@@ -150,7 +149,7 @@ QChartView* StatsWindow::tiersChart(const Form1& form)
     chart->addAxis(tierCountAxis_, Qt::AlignLeft);
     series->attachAxis(rows);
     series->attachAxis(tierCountAxis_);
-    return chartView(chart, QStringLiteral("Games by the tier row reached"));
+    return chartView(chart, tr("Games by the tier row reached"));
 }
 
 void StatsWindow::refresh()
@@ -185,7 +184,7 @@ void StatsWindow::refresh()
     gameAxis_->setTickCount(std::min<int>(std::max<int>(2, static_cast<int>(after.size())), 11));
     creditAxis_->setRange(std::min(0.0, low), high * 1.1);
     creditAxis_->applyNiceNumbers();
-    creditsView_->setAccessibleDescription(spoken.isEmpty() ? QStringLiteral("no game yet")
+    creditsView_->setAccessibleDescription(spoken.isEmpty() ? tr("no game yet")
                                                             : spoken.join(QStringLiteral(", ")));
 
     QStringList tierWords;

@@ -17,7 +17,7 @@ constexpr int noteHeight = 30;
 TrainerNote::TrainerNote(QWidget* table, const QRect& slotArea) : QLabel(table)
 {
     setObjectName(QStringLiteral("trainerNote"));
-    setAccessibleName(QStringLiteral("Trainer"));
+    setAccessibleName(tr("Trainer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignCenter);
@@ -34,7 +34,7 @@ TrainerNote::TrainerNote(QWidget* table, const QRect& slotArea) : QLabel(table)
 
 void TrainerNote::tell(const Judgement& judgement)
 {
-    setText(QStringLiteral("Trainer: slot %1 was better than slot %2, by %3 credits expected")
+    setText(tr("Trainer: slot %1 was better than slot %2, by %3 credits expected")
                 .arg(judgement.best)
                 .arg(judgement.slot)
                 .arg(judgement.cost, 0, 'f', 1));

@@ -8,6 +8,7 @@ class QSvgRenderer;
 void writeCardFaces(QSvgRenderer &deck, const QString &dir);
 
 // The icon, a small fan of cards on a transparent background, in dir: nablo.png at 256 x 256 for
-// the window, nablo-<N>.png scaled down from it for the smaller sizes a desktop shows (16, 32,
-// 48, 64 and 128 pixels), and nablo.svg, the same drawing as vectors.
+// the window, nablo-<N>.png scaled down from it for 48, 64 and 128 pixels, nablo-<N>.png drawn
+// anew for 16, 24 and 32 pixels (two cards with one pip each), and nablo.svg, the large drawing
+// as vectors.
 void writeIcons(QSvgRenderer &deck, const QString &dir);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real game on a machine that lets it down: broken card pictures, missing sounds, no sound
-# device, the display going away, the window closed with a box open. The program must tell the
+# The real game on a machine that lets it down: broken card pictures, a stray cards folder in
+# the working directory, missing sounds, no sound device, the display going away, the window
+# closed with a box open. The program must tell the
 # player, or play on, and must never crash or hang.
 # Usage: faults_test.sh MODE <nablo> <captionshot> <closewindow> <folder for the screenshots>
 set -u
@@ -118,6 +119,13 @@ no_wav)
   startCopy
   shortGame
   ;;
+stray_cards)
+  # An empty cards/ in the working directory: the game plays with its own data.
+  startXvfb
+  mkdir "$work/stray" "$work/stray/cards"
+  startGame "$game" "$work/stray"
+  shortGame
+  ;;
 missing_sounds)
   startXvfb
   copyGame cards
@@ -148,14 +156,17 @@ close_with_box)
   gamePid=
   [ "$exitStatus" = 0 ] || fail "closing the window under a box ended the program with status $exitStatus"
   expectQuiet
-  # Closing the end-of-game box itself answers No: the program ends as after No.
+  # Closing the end-of-game box itself does not answer it; No then ends the program.
   startGame "$game"
   clickControl RepertBet
   playToTheEnd || finish
   "$closewindow" "$box"
+  sleep 1
+  [ "$(openBox)" = "$box" ] || fail "a close request closed the end-of-game box"
+  pressOnBox "$box" n || fail "the end-of-game box does not take the keyboard"
   waitExit "$gamePid" 30
   gamePid=
-  [ "$exitStatus" = 0 ] || fail "closing the end-of-game box ended the program with status $exitStatus"
+  [ "$exitStatus" = 0 ] || fail "No ended the program with status $exitStatus"
   expectQuiet
   # Closed before a stake and in the middle of a game, the window ends the program with 0.
   startGame "$game"

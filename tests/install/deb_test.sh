@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Debian package from the build, checks its control fields and contents, unpacks it
+# Makes the Debian package from the build, checks its control fields and contents, has lintian
+# judge it (no error, no warning), unpacks it
 # and starts the unpacked game from an unrelated folder on a private X server: it must find its
 # data beside itself and deal card pictures into the five slots after BETx10.
 # Usage: deb_test.sh <cpack> <build folder> <version> <application id> <folder for the screenshot>
@@ -14,7 +15,7 @@ shot="$outDir/deb-game.png"
 
 # The private X server, the work folder and its clean-up are those of the real-window tests.
 source "$(dirname "$0")/../window/xvfb.sh"
-requireTools dpkg-deb dpkg-shlibdeps file
+requireTools dpkg-deb dpkg-shlibdeps file lintian
 
 if ! "$cpack" -G DEB -B "$work/pkg" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1; then
   echo "FAIL: cpack failed"
@@ -44,23 +45,30 @@ grep -- '-dev$' "$work/depends" && fail "Depends names development packages"
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
 grep -v '^\./usr/' "$work/contents" | grep -v '^\./$' && fail "package holds files outside /usr"
-for path in ./usr/bin/nablo ./usr/share/nablo/cards/d1.jpg ./usr/share/nablo/wav/bet.wav \
+for path in ./usr/games/nablo ./usr/share/games/nablo/cards/d1.jpg ./usr/share/games/nablo/wav/bet.wav \
+  ./usr/share/man/man6/nablo.6.gz ./usr/share/doc/nablo/changelog.gz \
   ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
   ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/doc/nablo/copyright; do
   grep -qx "$path" "$work/contents" || fail "package lacks $path"
 done
-[ "$(grep -c '^\./usr/bin/.' "$work/contents")" = 1 ] || fail "package installs more than the game in /usr/bin"
+[ "$(grep -c '^\./usr/games/.' "$work/contents")" = 1 ] || fail "package installs more than the game in /usr/games"
+grep '^\./usr/bin/.' "$work/contents" && fail "package installs programs in /usr/bin"
+
+# Debian's own checker: its errors and warnings fail the test, its notes are shown.
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 ||
+  fail "lintian finds errors or warnings:"
+grep -v 'running with root privileges' "$work/lintian.log"
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-case "$(file -b "$root/usr/bin/nablo")" in
+case "$(file -b "$root/usr/games/nablo")" in
   *", stripped"*) ;;
   *) fail "the packaged game is not stripped" ;;
 esac
 
 # The unpacked game on a private X server, started from an unrelated folder.
 startXvfb
-(cd / && exec "$root/usr/bin/nablo") >"$work/game.out" 2>"$work/game.err" &
+(cd / && exec "$root/usr/games/nablo") >"$work/game.out" 2>"$work/game.err" &
 gamePid=$!
 
 window=$(timeout 60 xdotool search --sync --name "^$title\$" 2>/dev/null | head -1)

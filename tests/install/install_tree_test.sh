@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what lands there: exactly the game, its
-# data, the launcher, the icons, the metainfo and the copyright file, and that the desktop's
+# data, the manual page, the launcher, the icons, the metainfo, the copyright file and the
+# changelog, and that the desktop's
 # own validators accept the launcher and the metainfo as installed.
 # Usage: install_tree_test.sh <cmake> <build folder> <version> <application id>
 set -u
@@ -34,17 +35,20 @@ fail() {
 
 # Every file that belongs in the prefix, and nothing else.
 {
-  echo bin/nablo
+  echo games/nablo
   for suit in d s h c; do
-    for rank in $(seq 13); do echo "share/nablo/cards/$suit$rank.jpg"; done
+    for rank in $(seq 13); do echo "share/games/nablo/cards/$suit$rank.jpg"; done
   done
-  for sound in bet start card bonus twice bonus2; do echo "share/nablo/wav/$sound.wav"; done
-  echo share/nablo/icons/nablo.png
+  for sound in bet start card bonus twice bonus2; do echo "share/games/nablo/wav/$sound.wav"; done
+  for size in 16 24 32 48 64 128; do echo "share/games/nablo/icons/nablo-$size.png"; done
+  echo share/games/nablo/icons/nablo.png
+  echo share/man/man6/nablo.6.gz
   echo "share/applications/$id.desktop"
   echo "share/metainfo/$id.metainfo.xml"
-  for size in 16 32 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
+  for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
   echo "share/icons/hicolor/scalable/apps/$id.svg"
   echo share/doc/nablo/copyright
+  echo share/doc/nablo/changelog.gz
 } | sort >"$work/expected"
 (cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/installed"
 if ! diff "$work/expected" "$work/installed" >"$work/diff"; then
@@ -52,9 +56,9 @@ if ! diff "$work/expected" "$work/installed" >"$work/diff"; then
   grep '^[<>]' "$work/diff"
 fi
 
-[ -x "$prefix/bin/nablo" ] || fail "bin/nablo is not executable"
+[ -x "$prefix/games/nablo" ] || fail "games/nablo is not executable"
 
-for size in 16 32 48 64 128 256; do
+for size in 16 24 32 48 64 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x$size/apps/$id.png"
   [ -f "$icon" ] || continue
   kind=$(file -b "$icon")
@@ -79,7 +83,7 @@ if [ -f "$desktop" ]; then
   entry() { sed -n "s/^$1=//p" "$desktop"; }
   [ "$(entry Name)" = NABLO ] || fail "launcher Name is '$(entry Name)'"
   [ "$(entry Icon)" = "$id" ] || fail "launcher Icon is '$(entry Icon)', expected the installed icon $id"
-  [ -x "$prefix/bin/$(entry Exec)" ] || fail "launcher Exec '$(entry Exec)' is not an installed program"
+  [ -x "$prefix/games/$(entry Exec)" ] || fail "launcher Exec '$(entry Exec)' is not an installed program"
   [ "$(entry Terminal)" = false ] || fail "launcher opens a terminal"
 fi
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The game's two options and its answer to any other argument, without a display.
+# The game's two options and its answer to any other argument, without a display, in English
+# and, under a Japanese locale, in Japanese.
 # Usage: commandline_test.sh <nablo executable> <version>
 set -u
 game=$1
@@ -9,7 +10,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 run() {
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" "$@" >"$work/out" 2>"$work/err"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL="${locale:-C}" \
+    "$game" "$@" >"$work/out" 2>"$work/err"
   status=$?
 }
 expect() {
@@ -37,5 +39,13 @@ for args in "--x" "-h" "--help --bogus" "extra"; do
     "expected status 2 and one line naming '$bad' on stderr"
 done
 
-[ "$failures" -eq 0 ] && echo "ok: --help, --version and unknown arguments"
+locale=ja_JP.UTF-8
+run --help
+expect "--help (Japanese)" '[ "$status" -eq 0 ] && head -1 "$work/out" | grep -q "^使い方: nablo" && grep -q "バージョンを表示" "$work/out"' \
+  "expected the usage in Japanese"
+run --x
+expect "--x (Japanese)" '[ "$status" -eq 2 ] && grep -q "^nablo: 不明な引数 '"'--x'"'" "$work/err"' \
+  "expected the unknown argument named in Japanese"
+
+[ "$failures" -eq 0 ] && echo "ok: --help, --version and unknown arguments, in English and Japanese"
 exit $((failures > 0))

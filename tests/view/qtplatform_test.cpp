@@ -3,7 +3,9 @@
 #include "app/datafolder.h"
 #include "app/dialogstyle.h"
 #include "app/display.h"
+#include "app/gamepath.h"
 #include "app/qtplatform.h"
+#include "deck/cards.h"
 #include "table/errors.h"
 
 #include <QDataStream>
@@ -100,7 +102,7 @@ private slots:
         QVERIFY2(printed.isEmpty(), qPrintable(printed.join('\n')));
     }
 
-    void questionBoxAnswersYesFirstAndNoOnEscapeOrN()
+    void questionBoxAnswersOnlyYesOrNo()
     {
         QtPlatform platform;
         int hookRuns = 0;
@@ -130,10 +132,16 @@ private slots:
         QVERIFY(yesIsDefault);
         QVERIFY(yesComesFirst);
 
-        answerNextBox([](QMessageBox&) {}, Qt::Key_Escape);
+        // Esc leaves the question open; only an answer closes it.
+        bool stayedOpen = false;
+        answerNextBox(
+            [&](QMessageBox& box) {
+                QTest::keyClick(&box, Qt::Key_Escape);
+                stayedOpen = box.isVisible();
+            },
+            Qt::Key_N);
         QCOMPARE(platform.showMessage(question), Answer::No);
-        answerNextBox([](QMessageBox&) {}, Qt::Key_N);
-        QCOMPARE(platform.showMessage(question), Answer::No);
+        QVERIFY(stayedOpen);
         answerNextBox([](QMessageBox&) {}, Qt::Key_Y);
         QCOMPARE(platform.showMessage(question), Answer::Yes);
     }
@@ -148,31 +156,60 @@ private slots:
         QCOMPARE(icon, QMessageBox::Critical);
     }
 
-    void dataFolderIsFoundInOrder()
+    void dataFolderIsChosenByItsContents()
     {
         QTemporaryDir root;
         QDir dir(root.path());
-        QVERIFY(dir.mkpath("work") && dir.mkpath("prefix/bin") && dir.mkpath("prefix/share/nablo/cards"));
+        const auto fill = [&](const QString& folder, int pictures) {
+            QVERIFY(dir.mkpath(folder + "/cards") && dir.mkpath(folder + "/wav"));
+            for (std::int16_t code = 1; code <= pictures; ++code) {
+                QFile picture(root.filePath(folder + "/" + localFilePath(CA(code))));
+                QVERIFY(picture.open(QIODevice::WriteOnly));
+            }
+        };
         const QString work = root.filePath("work");
-        const QString exe = root.filePath("prefix/bin");
+        const QString exe = root.filePath("prefix/games");
+        QVERIFY(dir.mkpath("work/cards") && dir.mkpath("prefix/games"));
 
-        QCOMPARE(findDataFolder(work, exe), root.filePath("prefix/share/nablo"));
-        QVERIFY(dir.mkpath("prefix/bin/cards"));
+        QCOMPARE(findDataFolder(work, exe), QString());
+        fill("prefix/share/games/nablo", 52);
+        QCOMPARE(findDataFolder(work, exe), root.filePath("prefix/share/games/nablo"));
+        // A stray or incomplete cards/ in the working directory does not win.
+        fill("work", 51);
+        QCOMPARE(findDataFolder(work, exe), root.filePath("prefix/share/games/nablo"));
+        fill("prefix/games", 52);
         QCOMPARE(findDataFolder(work, exe), exe);
-        QVERIFY(dir.mkpath("work/cards"));
+        fill("work", 52);
         QCOMPARE(findDataFolder(work, exe), work);
-        QCOMPARE(findDataFolder(root.filePath("prefix"), root.filePath("prefix")), QString());
+        QVERIFY(QDir(work).rmdir("wav"));
+        QCOMPARE(findDataFolder(work, exe), exe);
+        // Without any sounds folder the pictures alone decide: the game plays, beeping.
+        QVERIFY(QDir(exe).rmdir("wav") && dir.rmpath("prefix/share/games/nablo/wav"));
+        QCOMPARE(findDataFolder(work, exe), work);
     }
 
-    void windowSystemIsCheckedBeforeQt()
+    void displayIsOpenedBeforeQt()
     {
-        QVERIFY(!windowSystemReachable(nullptr, nullptr, nullptr));
-        QVERIFY(!windowSystemReachable("", "", ""));
-        QVERIFY(!windowSystemReachable("xcb", nullptr, nullptr));
-        QVERIFY(!windowSystemReachable("wayland-egl", nullptr, ""));
-        QVERIFY(windowSystemReachable(nullptr, ":0", nullptr));
-        QVERIFY(windowSystemReachable(nullptr, nullptr, "wayland-0"));
-        QVERIFY(windowSystemReachable("offscreen", nullptr, nullptr));
+        static bool xAnswers = false;
+        static bool waylandAnswers = false;
+        const auto choose = [](const char* platform, const char* display, const char* wayland,
+                               const char* session = nullptr) {
+            return chooseDisplay({platform, display, wayland, session, nullptr,
+                                  [](const char*) { return xAnswers; },
+                                  [] { return waylandAnswers; }});
+        };
+        QCOMPARE(choose(nullptr, nullptr, nullptr).state, DisplayState::Unset);
+        QCOMPARE(choose("xcb", "", "").state, DisplayState::Unset);
+        QCOMPARE(choose(nullptr, ":9", "wayland-9").state, DisplayState::Unreachable);
+        QCOMPARE(choose("offscreen", nullptr, nullptr).platform, std::string("offscreen"));
+        xAnswers = true;
+        QCOMPARE(choose(nullptr, ":0", "wayland-9").platform, std::string("xcb"));
+        QCOMPARE(choose("wayland", ":0", "wayland-9").state, DisplayState::Unreachable);
+        waylandAnswers = true;
+        QCOMPARE(choose(nullptr, ":0", "wayland-0").platform, std::string("wayland"));
+        QCOMPARE(choose(nullptr, ":0", "wayland-0", "x11").platform, std::string("xcb"));
+        QCOMPARE(choose("wayland-egl;xcb", nullptr, "wayland-0").platform,
+                 std::string("wayland-egl"));
     }
 
 private:

@@ -72,13 +72,13 @@ if [ "$bonusHits" = 0 ]; then
   expectCaptions "$work/next.png" COINS=$((90 + pay)) && echo "credits after the first game: $((90 + pay))"
 fi
 
-# A second game, one unit, ended with No (Escape): the program ends with status 0.
+# A second game, one unit, ended with No (N): the program ends with status 0.
 clickControl BET
 waitForStart
 clickControl START
 playToTheEnd || finish
 echo "second game: $placed cards placed"
-pressOnBox "$box" Escape || fail "the box does not take the keyboard"
+pressOnBox "$box" n || fail "the box does not take the keyboard"
 waitExit "$gamePid" 30
 gamePid=
 [ "$exitStatus" = 0 ] || fail "the program ended with status $exitStatus after No, expected 0"

@@ -1,22 +1,31 @@
 #!/usr/bin/env bash
-# Without any window system the game must say so in one line and exit 2, not abort in Qt.
+# Without a window system to reach (none named, a stale DISPLAY, a Wayland socket that is not
+# there) the game must say so in one line and exit 2, never abort in Qt.
 set -u
 game=$1
 
-errors=$(mktemp)
-trap 'rm -f "$errors"' EXIT
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" 2>"$errors" >/dev/null
-status=$?
-
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 fail=0
-if [ "$status" -ne 2 ]; then
-  echo "FAIL: exit status $status, expected 2"
-  fail=1
-fi
-if [ "$(wc -l <"$errors")" -ne 1 ] || ! grep -q '^nablo: no display found' "$errors"; then
-  echo "FAIL: expected one line 'nablo: no display found ...' on stderr, got:"
-  cat "$errors"
-  fail=1
-fi
-[ "$fail" -eq 0 ] && echo "ok: $(cat "$errors")"
+# Usage: expectNoDisplay <first words of the message> <env arguments...>
+expectNoDisplay() {
+  local words=$1
+  shift
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL=C XDG_RUNTIME_DIR="$work" "$@" "$game" \
+    2>"$work/err" >/dev/null
+  local status=$?
+  if [ "$status" -ne 2 ] || [ "$(wc -l <"$work/err")" -ne 1 ] || ! grep -q "^nablo: $words" "$work/err"; then
+    echo "FAIL: with $*: status $status, expected 2 and one line 'nablo: $words ...'; stderr:"
+    cat "$work/err"
+    fail=1
+  else
+    echo "ok: $*: $(cat "$work/err")"
+  fi
+}
+
+expectNoDisplay "no display found"
+# A display number nobody serves.
+expectNoDisplay "cannot open the display" DISPLAY=:97
+expectNoDisplay "cannot open the display" WAYLAND_DISPLAY=wayland-97
+expectNoDisplay "cannot open the display" WAYLAND_DISPLAY=wayland-97 DISPLAY=:97 QT_QPA_PLATFORM="wayland;xcb"
 exit "$fail"

@@ -1,0 +1,111 @@
+#include "app/messagebox.h"
+
+#include "table/design.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+
+namespace nablo {
+
+namespace {
+QMessageBox::Icon toQt(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Error: break;
+    }
+    return QMessageBox::Critical;
+}
+
+QString boxText(const std::string& text)
+{
+    QString lines = QString::fromStdString(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return lines;
+}
+
+// The card slots, in window pixels: everything the player reads after a game (the card
+// counter, both pay tables, the card board) lies above them.
+constexpr ControlDesign slot = windowDesign[designIndex("CARD1")];
+constexpr int slotsTop = slot.top / twipsPerPixel;
+constexpr int slotsMiddle = (slot.top + slot.height / 2) / twipsPerPixel;
+// Room above a box for the title bar the window manager adds; Qt places the box's inside.
+constexpr int titleBarRoom = 32;
+} // namespace
+
+GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
+    : QMessageBox(toQt(box.icon), QString::fromStdString(box.title), boxText(box.text),
+                  box.buttons == MessageButtons::YesNo ? Yes | No : Ok, window),
+      window_(window), question_(box.buttons == MessageButtons::YesNo)
+{
+    setDefaultButton(question_ ? Yes : Ok);
+    setEscapeButton(question_ ? nullptr : button(Ok));
+    // No maximize or minimize button. A question keeps its close button, which does nothing:
+    // Qt can only leave every button out by offering them all to the window manager.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint);
+    // Y and N answer a question; a desktop whose button texts carry no mnemonic gets them too.
+    if (question_) {
+        for (const auto& [which, key] : {std::pair{Yes, Qt::Key_Y}, std::pair{No, Qt::Key_N}}) {
+            QAbstractButton* answer = button(which);
+            if (answer->shortcut().isEmpty())
+                answer->setShortcut(QKeySequence(key));
+        }
+    }
+}
+
+QPoint GameMessageBox::placement(const QRect& windowArea, const QSize& boxSize,
+                                 const QRect& available)
+{
+    QPoint where(windowArea.center().x() - boxSize.width() / 2,
+                 windowArea.top()
+                     + std::max(slotsMiddle - boxSize.height() / 2, slotsTop + titleBarRoom));
+    if (!available.isEmpty()) {
+        where.setX(std::clamp(where.x(), available.left(),
+                              std::max(available.left(), available.right() + 1 - boxSize.width())));
+        where.setY(
+            std::clamp(where.y(), available.top(),
+                       std::max(available.top(), available.bottom() + 1 - boxSize.height())));
+    }
+    return where;
+}
+
+void GameMessageBox::showEvent(QShowEvent* event)
+{
+    // The box has its final size once QMessageBox has laid it out, and is not yet on screen.
+    QMessageBox::showEvent(event);
+    if (!window_ || !window_->isVisible())
+        return;
+    const QRect windowArea(window_->mapToGlobal(QPoint(0, 0)), window_->size());
+    const QScreen* screen = window_->screen();
+    move(placement(windowArea, size(), screen ? screen->availableGeometry() : QRect()));
+}
+
+void GameMessageBox::closeEvent(QCloseEvent* event)
+{
+    // The window manager's close request (or Alt+F4) is spontaneous; the program itself still
+    // closes a question when the player closes the game's window under it.
+    if (question_ && event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QMessageBox::closeEvent(event);
+}
+
+void GameMessageBox::keyPressEvent(QKeyEvent* event)
+{
+    if (question_ && event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
+}
+
+} // namespace nablo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "table/platform.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+namespace nablo {
+
+// A message box of the game. It opens over the card slots of the window it belongs to, with its
+// title bar below the card counter and the pay tables, so the player still reads how the game
+// ended. A question is answered by Yes or No only: Esc and the window manager's close button leave
+// it open; an OK box closes on them as any box does. No box offers a maximize or minimize button.
+class GameMessageBox : public QMessageBox {
+    Q_OBJECT
+public:
+    GameMessageBox(const MessageBox& box, QWidget* window);
+
+    // Where a box of this size opens over window (client area at windowArea, in screen
+    // coordinates), kept on the screen area available.
+    static QPoint placement(const QRect& windowArea, const QSize& boxSize, const QRect& available);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPointer<QWidget> window_;
+    bool question_;
+};
+
+} // namespace nablo
