@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
-// The page script keeps its side of the platform in Module.page.
+// The page script keeps its side of the platform in Module.page. The bodies are JavaScript,
+// which the C++ formatter would break.
+// clang-format off
 EM_JS(void, pagePlaySound, (const char* path), { Module.page.playSound(UTF8ToString(path)); });
 
 // The reason the picture cannot be shown, or null when it can; the caller frees it.
@@ -30,6 +32,7 @@ EM_ASYNC_JS(int, pageShowMessage, (const char* title, const char* text, int yesN
     return await Module.page.showMessage(UTF8ToString(title), UTF8ToString(text), yesNo !== 0,
                                          icon);
 });
+// clang-format on
 
 namespace nablo {
 
