@@ -16,7 +16,7 @@ class Form1;
 class Advisor {
 public:
     struct Advice {
-        int slot = 0;                  // the slot to place, 0 when none is playable
+        int slot = 0;                     // the slot to place, 0 when none is playable
         std::array<double, 6> expected{}; // by slot 1..5; NaN for a blocked slot
     };
 

@@ -7,8 +7,9 @@
 
 namespace nablo {
 
-GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake, const StrategyInfo& strategy,
-                     const Advisor* advisor, const std::function<void(Form1&)>& afterClick)
+GameOutcome playGame(Form1& form, HeadlessPlatform& platform, Stake stake,
+                     const StrategyInfo& strategy, const Advisor* advisor,
+                     const std::function<void(Form1&)>& afterClick)
 {
     const auto press = [&](std::string_view name) {
         click(form, name);

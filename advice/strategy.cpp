@@ -44,7 +44,10 @@ int heuristicChoice(const Form1& form)
     return best;
 }
 
-int chooseHeuristic(const Form1& form, Xoshiro128&, const Advisor*) { return heuristicChoice(form); }
+int chooseHeuristic(const Form1& form, Xoshiro128&, const Advisor*)
+{
+    return heuristicChoice(form);
+}
 
 namespace {
 
@@ -67,7 +70,8 @@ int chooseByAdvice(const Form1& form, Xoshiro128& random, const Advisor* advisor
 constexpr std::array<StrategyInfo, 4> registry{{
     {"first", "the first playable slot from the left", chooseFirst},
     {"random", "any playable slot, at random", chooseRandom},
-    {"heuristic", "a card another slot card follows, keeping the slots' main suit together", chooseHeuristic},
+    {"heuristic", "a card another slot card follows, keeping the slots' main suit together",
+     chooseHeuristic},
     {"advisor", "the best estimate of the advisor's continuations", chooseByAdvice},
 }};
 

@@ -111,8 +111,12 @@ QString cardName(int code)
 AccessibleTexts::AccessibleTexts(const Form1& form) : form_(form), places_(form.controls().size())
 {
     const std::array<std::pair<std::string_view, Role>, 6> named{{
-        {"COINS", Role::Credits}, {"TEN", Role::CardsPlaced}, {"BET", Role::Bet},
-        {"RepertBet", Role::BetTen}, {"START", Role::Start}, {"Image1", Role::Pile},
+        {"COINS", Role::Credits},
+        {"TEN", Role::CardsPlaced},
+        {"BET", Role::Bet},
+        {"RepertBet", Role::BetTen},
+        {"START", Role::Start},
+        {"Image1", Role::Pile},
     }};
     const auto controls = form.controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -141,7 +145,7 @@ void AccessibleTexts::placeNumbered(const Control& (Form1::*numbered)(int) const
                                     Role role)
 {
     for (int k = 1; k <= count; ++k) {
-        const auto index = static_cast<std::size_t>(&(form_.*numbered)(k) - form_.controls().data());
+        const auto index = static_cast<std::size_t>(&(form_.*numbered)(k)-form_.controls().data());
         places_[index] = {role, k};
     }
 }

@@ -32,8 +32,23 @@ public:
 
 private:
     enum class Role {
-        Heading, Credits, CardsPlaced, Bet, BetTen, Start, Pile, CardSlot, SlotMark, TierRow,
-        TierPay, BonusRow, BonusPay, BonusHits, BoardCard, BoardSuit, BoardRow
+        Heading,
+        Credits,
+        CardsPlaced,
+        Bet,
+        BetTen,
+        Start,
+        Pile,
+        CardSlot,
+        SlotMark,
+        TierRow,
+        TierPay,
+        BonusRow,
+        BonusPay,
+        BonusHits,
+        BoardCard,
+        BoardSuit,
+        BoardRow
     };
     // Role and number: the slot, row or card code from 1, or the suit from 0 for the board's
     // suit marks and strips.

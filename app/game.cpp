@@ -1,8 +1,8 @@
 #include "app/game.h"
 
 #include "app/statswindow.h"
-#include "game/reset.h"
 #include "game/betting.h"
+#include "game/reset.h"
 
 #include "app/tooltips.h"
 

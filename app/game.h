@@ -1,10 +1,10 @@
 #pragma once
 
+#include "advice/statistics.h"
 #include "app/closerequest.h"
 #include "app/qtplatform.h"
 #include "app/statswindow.h"
 #include "app/tableview.h"
-#include "advice/statistics.h"
 #include "table/form.h"
 
 #include <QPointer>

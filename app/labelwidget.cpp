@@ -11,21 +11,16 @@ namespace {
 Qt::Alignment horizontal(Align align)
 {
     switch (align) {
-    case Align::Left:
-        return Qt::AlignLeft;
-    case Align::Right:
-        return Qt::AlignRight;
-    case Align::Centre:
-        break;
+    case Align::Left: return Qt::AlignLeft;
+    case Align::Right: return Qt::AlignRight;
+    case Align::Centre: break;
     }
     return Qt::AlignHCenter;
 }
 } // namespace
 
 LabelWidget::LabelWidget(const ControlDesign& design, QWidget* parent)
-    : QWidget(parent),
-      transparent_(design.transparent),
-      border_(design.border),
+    : QWidget(parent), transparent_(design.transparent), border_(design.border),
       align_(horizontal(design.align))
 {
     if (design.fontSize > 0)
@@ -58,10 +53,7 @@ void LabelWidget::setBackColor(const QColor& colour)
     update();
 }
 
-QRect LabelWidget::textRect() const
-{
-    return border_ ? rect().adjusted(1, 1, -1, -1) : rect();
-}
+QRect LabelWidget::textRect() const { return border_ ? rect().adjusted(1, 1, -1, -1) : rect(); }
 
 QStringList LabelWidget::lines() const
 {

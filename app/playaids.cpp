@@ -25,8 +25,8 @@ namespace {
 constexpr int adviceFrameWidth = 3;
 const QColor adviceColour(0, 255, 0);
 
-constexpr int demoInterval = 500;     // milliseconds between the demo's placements
-constexpr int soundNoteShown = 3000;  // milliseconds the title tells that the sound is back on
+constexpr int demoInterval = 500;    // milliseconds between the demo's placements
+constexpr int soundNoteShown = 3000; // milliseconds the title tells that the sound is back on
 
 QString toQString(std::string_view text)
 {
@@ -84,41 +84,67 @@ KeyTable PlayAids::makeKeyTable()
     };
     return {
         {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5},
-         QStringLiteral("<b>1</b> .. <b>5</b>"), tr("place the card of that slot"),
+         QStringLiteral("<b>1</b> .. <b>5</b>"),
+         tr("place the card of that slot"),
          [this](int which) { return view_.widget(slotName(which + 1))->isEnabled(); },
          [this](int which) { view_.pressControl(slotName(which + 1)); }},
-        {{Qt::Key_B}, QStringLiteral("<b>B</b>"), tr("bet one credit (BET)"),
-         buttonEnabled("BET"), pressButton("BET")},
-        {{Qt::Key_X}, QStringLiteral("<b>X</b>"),
-         tr("stake up to ten credits and start (BETx10)"), buttonEnabled("RepertBet"),
+        {{Qt::Key_B},
+         QStringLiteral("<b>B</b>"),
+         tr("bet one credit (BET)"),
+         buttonEnabled("BET"),
+         pressButton("BET")},
+        {{Qt::Key_X},
+         QStringLiteral("<b>X</b>"),
+         tr("stake up to ten credits and start (BETx10)"),
+         buttonEnabled("RepertBet"),
          pressButton("RepertBet")},
-        {{Qt::Key_S, Qt::Key_Return, Qt::Key_Enter}, QStringLiteral("<b>S</b>, <b>Enter</b>"),
-         tr("start the game (START)"), buttonEnabled("START"), pressButton("START")},
-        {{Qt::Key_H}, QStringLiteral("<b>H</b>"),
+        {{Qt::Key_S, Qt::Key_Return, Qt::Key_Enter},
+         QStringLiteral("<b>S</b>, <b>Enter</b>"),
+         tr("start the game (START)"),
+         buttonEnabled("START"),
+         pressButton("START")},
+        {{Qt::Key_H},
+         QStringLiteral("<b>H</b>"),
          tr("advice: each playable card shows what it is expected to pay, and the best slot "
             "is outlined, until the next click"),
-         [this](int) { return view_.isInPlay(); }, [this](int) { showAdvice(); }},
-        {{Qt::Key_D}, QStringLiteral("<b>D</b>"),
+         [this](int) { return view_.isInPlay(); },
+         [this](int) { showAdvice(); }},
+        {{Qt::Key_D},
+         QStringLiteral("<b>D</b>"),
          tr("demo: the advisor places the cards of this game; D again, any other key or any "
             "click stops it"),
-         [this](int) { return demoRunning_ || view_.isInPlay(); }, [this](int) { toggleDemo(); }},
-        {{Qt::Key_M}, QStringLiteral("<b>M</b>"),
-         tr("sound off and on; the title says when it is off"), {}, [this](int) { toggleSound(); }},
-        {{Qt::Key_T}, QStringLiteral("<b>T</b>"),
+         [this](int) { return demoRunning_ || view_.isInPlay(); },
+         [this](int) { toggleDemo(); }},
+        {{Qt::Key_M},
+         QStringLiteral("<b>M</b>"),
+         tr("sound off and on; the title says when it is off"),
+         {},
+         [this](int) { toggleSound(); }},
+        {{Qt::Key_T},
+         QStringLiteral("<b>T</b>"),
          tr("trainer on and off: after a placement, tells when another slot was clearly better, "
             "and by how much"),
-         {}, [this](int) { toggleTrainer(); }},
-        {{Qt::Key_F2}, QStringLiteral("<b>F2</b>"),
-         tr("statistics of this run, with a chart of the credits"), {},
+         {},
+         [this](int) { toggleTrainer(); }},
+        {{Qt::Key_F2},
+         QStringLiteral("<b>F2</b>"),
+         tr("statistics of this run, with a chart of the credits"),
+         {},
          [this](int) {
              if (statisticsRequest_)
                  statisticsRequest_();
          }},
         // Qt moves the focus and presses the buttons itself; the line is for the help.
-        {{}, QStringLiteral("<b>Tab</b>, <b>Space</b>"),
-         tr("move between the buttons, press the one with the focus"), {}, {}},
-        {{Qt::Key_F1}, QStringLiteral("<b>F1</b>"), tr("these keys"),
-         [this](int) { return view_.isIdle(); }, [this](int) { showHelp(); }},
+        {{},
+         QStringLiteral("<b>Tab</b>, <b>Space</b>"),
+         tr("move between the buttons, press the one with the focus"),
+         {},
+         {}},
+        {{Qt::Key_F1},
+         QStringLiteral("<b>F1</b>"),
+         tr("these keys"),
+         [this](int) { return view_.isIdle(); },
+         [this](int) { showHelp(); }},
     };
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "advice/trainer.h"
 #include "app/adviceoverlay.h"
 #include "app/keytable.h"
 #include "app/soundswitch.h"
-#include "advice/trainer.h"
 
 #include <QObject>
 #include <QPointer>

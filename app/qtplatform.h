@@ -35,7 +35,10 @@ public:
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 
     // Told the end of each game, before its box opens.
-    void setGameEndedHook(std::function<void(const GameOutcome&)> hook) { gameEnded_ = std::move(hook); }
+    void setGameEndedHook(std::function<void(const GameOutcome&)> hook)
+    {
+        gameEnded_ = std::move(hook);
+    }
 
     // Runs before a message box opens, so the table behind it is up to date.
     void setBeforeMessage(std::function<void()> hook) { beforeMessage_ = std::move(hook); }

@@ -34,13 +34,12 @@ QRect pixels(const ControlDesign& design)
 } // namespace
 
 TableView::TableView(Form1& form, PictureCache& pictures, QWidget* parent)
-    : QWidget(parent), form_(form), pictures_(pictures), accessibleTexts_(form),
-      aids_(*this, form)
+    : QWidget(parent), form_(form), pictures_(pictures), accessibleTexts_(form), aids_(*this, form)
 {
     setWindowTitle(toQString(windowCaption));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     setFixedSize(windowWidthTwips / twipsPerPixel, windowHeightTwips / twipsPerPixel);
     QPalette background = palette();
     background.setColor(QPalette::Window, toQColor(windowBackground));
@@ -74,12 +73,8 @@ void TableView::createWidgets()
             widget = button;
             break;
         }
-        case ControlKind::Label:
-            widget = new LabelWidget(design, this);
-            break;
-        case ControlKind::Image:
-            widget = new PictureWidget(this);
-            break;
+        case ControlKind::Label: widget = new LabelWidget(design, this); break;
+        case ControlKind::Image: widget = new PictureWidget(this); break;
         }
         widget->setObjectName(toQString(design.name));
         widget->setGeometry(pixels(design));

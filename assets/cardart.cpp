@@ -18,22 +18,21 @@ namespace {
 const QSize faceSize(242, 370);
 const int jpegQuality = 92;
 
-struct Suit
-{
+struct Suit {
     char letter;
-    const char *deckName;
+    const char* deckName;
 };
 const std::array<Suit, 4> suits{{{'d', "diamond"}, {'s', "spade"}, {'h', "heart"}, {'c', "club"}}};
 
-QString elementId(const Suit &suit, int rank)
+QString elementId(const Suit& suit, int rank)
 {
-    static const std::array<const char *, 3> courts{"jack", "queen", "king"};
+    static const std::array<const char*, 3> courts{"jack", "queen", "king"};
     const QString rankName = rank <= 10 ? QString::number(rank) : QString(courts[rank - 11]);
     return QStringLiteral("%1_%2").arg(suit.deckName, rankName);
 }
 
 // Paints the card element into target, keeping its proportions and centring it.
-void paintCard(QSvgRenderer &deck, QPainter &painter, const QString &id, const QRectF &target)
+void paintCard(QSvgRenderer& deck, QPainter& painter, const QString& id, const QRectF& target)
 {
     if (!deck.elementExists(id))
         throw std::runtime_error("card deck has no element " + id.toStdString());
@@ -51,12 +50,12 @@ const std::array<int, 3> largerIconSides{48, 64, 128};
 const std::array<int, 3> smallIconSides{16, 24, 32};
 
 // Three aces fanned about a point below the cards' lower edge, on an iconSide square.
-void paintIcon(QSvgRenderer &deck, QPainter &painter)
+void paintIcon(QSvgRenderer& deck, QPainter& painter)
 {
     const QRectF card(-52, -214, 104, 160);
-    const std::array<std::pair<const char *, qreal>, 3> fan{{
-        {"heart_1", -20}, {"diamond_1", 0}, {"spade_1", 20}}};
-    for (const auto &[id, angle] : fan) {
+    const std::array<std::pair<const char*, qreal>, 3> fan{
+        {{"heart_1", -20}, {"diamond_1", 0}, {"spade_1", 20}}};
+    for (const auto& [id, angle] : fan) {
         painter.save();
         painter.translate(iconSide / 2.0, 252);
         painter.rotate(angle);
@@ -147,7 +146,7 @@ QImage smallIcon(int side)
     return image;
 }
 
-void saveImage(const QImage &image, const QString &path)
+void saveImage(const QImage& image, const QString& path)
 {
     if (!image.save(path, "PNG"))
         throw std::runtime_error("cannot write " + path.toStdString());
@@ -155,9 +154,9 @@ void saveImage(const QImage &image, const QString &path)
 
 } // namespace
 
-void writeCardFaces(QSvgRenderer &deck, const QString &dir)
+void writeCardFaces(QSvgRenderer& deck, const QString& dir)
 {
-    for (const Suit &suit : suits) {
+    for (const Suit& suit : suits) {
         for (int rank = 1; rank <= 13; ++rank) {
             // JPEG has no alpha: the corners outside the rounded card stay white.
             QImage image(faceSize, QImage::Format_RGB32);
@@ -170,14 +169,15 @@ void writeCardFaces(QSvgRenderer &deck, const QString &dir)
                       QRectF(QPointF(), faceSize).adjusted(1, 1, -1, -1));
             painter.end();
 
-            const QString path = QDir(dir).filePath(QStringLiteral("%1%2.jpg").arg(suit.letter).arg(rank));
+            const QString path =
+                QDir(dir).filePath(QStringLiteral("%1%2.jpg").arg(suit.letter).arg(rank));
             if (!image.save(path, "JPG", jpegQuality))
                 throw std::runtime_error("cannot write " + path.toStdString());
         }
     }
 }
 
-void writeIcons(QSvgRenderer &deck, const QString &dir)
+void writeIcons(QSvgRenderer& deck, const QString& dir)
 {
     QImage image(iconSide, iconSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -16,7 +16,7 @@ namespace {
 
 const char defaultDeck[] = "/usr/share/aisleriot/cards/anglo.svgz";
 
-QString makeDir(const QString &outDir, const QString &name)
+QString makeDir(const QString& outDir, const QString& name)
 {
     const QString path = QDir(outDir).filePath(name);
     if (!QDir().mkpath(path))
@@ -24,7 +24,7 @@ QString makeDir(const QString &outDir, const QString &name)
     return path;
 }
 
-void generate(const QString &outDir, const QString &deckPath)
+void generate(const QString& outDir, const QString& deckPath)
 {
     if (!QFileInfo(deckPath).isFile())
         throw std::runtime_error("card deck not found: " + deckPath.toStdString()
@@ -40,7 +40,7 @@ void generate(const QString &outDir, const QString &deckPath)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // Runs during the build, where there may be no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
     }
     try {
         generate(args[1], args.size() == 3 ? args[2] : QString(defaultDeck));
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         std::fprintf(stderr, "nablo-assets: %s\n", e.what());
         return 1;
     }

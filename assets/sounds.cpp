@@ -20,8 +20,7 @@ constexpr double peakLevel = 0.5; // -6 dBFS
 
 enum class Voice { Chime, Pluck, Brass, Noise };
 
-struct Timbre
-{
+struct Timbre {
     double attack;                   // seconds of linear rise
     double decay;                    // time constant of the exponential fall, seconds
     std::array<double, 6> harmonics; // amplitudes of partials 1f..6f; unused for noise
@@ -39,8 +38,7 @@ constexpr Timbre timbre(Voice voice)
 }
 
 // For noise, frequency is the upper edge of the band that is let through.
-struct Note
-{
+struct Note {
     Voice voice;
     double start;
     double length;
@@ -48,45 +46,48 @@ struct Note
     double gain = 1.0;
 };
 
-struct Sound
-{
-    const char *name;
+struct Sound {
+    const char* name;
     std::vector<Note> notes;
 };
 
-const std::vector<Sound> &sounds()
+const std::vector<Sound>& sounds()
 {
     using enum Voice;
     static const std::vector<Sound> list{
-        {"bet", {{Noise, 0.0, 0.015, 7000, 0.6},
-                 {Chime, 0.0, 0.15, 2093.0},
-                 {Chime, 0.025, 0.125, 2637.0, 0.7}}},
-        {"start", {{Pluck, 0.0, 0.2, 523.25},
-                   {Pluck, 0.08, 0.2, 659.26},
-                   {Pluck, 0.16, 0.2, 783.99},
-                   {Pluck, 0.24, 0.26, 1046.5}}},
-        {"card", {{Noise, 0.0, 0.12, 3500},
-                  {Noise, 0.0, 0.02, 9000, 0.5}}},
-        {"bonus", {{Chime, 0.0, 0.5, 1046.5},
-                   {Chime, 0.15, 0.35, 1567.98},
-                   {Chime, 0.15, 0.35, 2093.0, 0.3}}},
-        {"twice", {{Brass, 0.0, 0.14, 392.0},
-                   {Brass, 0.15, 0.14, 523.25},
-                   {Brass, 0.3, 0.14, 659.26},
-                   {Brass, 0.45, 0.45, 783.99},
-                   {Brass, 0.45, 0.45, 659.26, 0.5},
-                   {Brass, 0.45, 0.45, 523.25, 0.5}}},
-        {"bonus2", {{Chime, 0.0, 0.6, 1318.51, 0.8},
-                    {Chime, 0.05, 0.55, 1567.98, 0.8},
-                    {Chime, 0.1, 0.5, 1975.53, 0.8},
-                    {Chime, 0.15, 0.45, 2637.02, 0.8},
-                    {Chime, 0.2, 0.4, 3135.96, 0.8}}},
+        {"bet",
+         {{Noise, 0.0, 0.015, 7000, 0.6},
+          {Chime, 0.0, 0.15, 2093.0},
+          {Chime, 0.025, 0.125, 2637.0, 0.7}}},
+        {"start",
+         {{Pluck, 0.0, 0.2, 523.25},
+          {Pluck, 0.08, 0.2, 659.26},
+          {Pluck, 0.16, 0.2, 783.99},
+          {Pluck, 0.24, 0.26, 1046.5}}},
+        {"card", {{Noise, 0.0, 0.12, 3500}, {Noise, 0.0, 0.02, 9000, 0.5}}},
+        {"bonus",
+         {{Chime, 0.0, 0.5, 1046.5},
+          {Chime, 0.15, 0.35, 1567.98},
+          {Chime, 0.15, 0.35, 2093.0, 0.3}}},
+        {"twice",
+         {{Brass, 0.0, 0.14, 392.0},
+          {Brass, 0.15, 0.14, 523.25},
+          {Brass, 0.3, 0.14, 659.26},
+          {Brass, 0.45, 0.45, 783.99},
+          {Brass, 0.45, 0.45, 659.26, 0.5},
+          {Brass, 0.45, 0.45, 523.25, 0.5}}},
+        {"bonus2",
+         {{Chime, 0.0, 0.6, 1318.51, 0.8},
+          {Chime, 0.05, 0.55, 1567.98, 0.8},
+          {Chime, 0.1, 0.5, 1975.53, 0.8},
+          {Chime, 0.15, 0.45, 2637.02, 0.8},
+          {Chime, 0.2, 0.4, 3135.96, 0.8}}},
     };
     return list;
 }
 
 // Attack ramp, exponential decay, and a linear release so every note ends at zero.
-double envelope(const Timbre &t, double time, double length, double decayScale = 1.0)
+double envelope(const Timbre& t, double time, double length, double decayScale = 1.0)
 {
     const double release = std::min(0.04, length / 3);
     double level = std::exp(-time * decayScale / t.decay);
@@ -97,7 +98,7 @@ double envelope(const Timbre &t, double time, double length, double decayScale =
     return level;
 }
 
-void addNote(std::vector<double> &mix, const Note &note, std::minstd_rand &random)
+void addNote(std::vector<double>& mix, const Note& note, std::minstd_rand& random)
 {
     const Timbre t = timbre(note.voice);
     const auto first = static_cast<std::size_t>(note.start * sampleRate);
@@ -116,7 +117,8 @@ void addNote(std::vector<double> &mix, const Note &note, std::minstd_rand &rando
             const double sample = white(random);
             upper += high * (sample - upper);
             lower += low * (sample - lower);
-            mix[first + i] += note.gain * 2 * (upper - lower) * envelope(t, double(i) / sampleRate, note.length);
+            mix[first + i] +=
+                note.gain * 2 * (upper - lower) * envelope(t, double(i) / sampleRate, note.length);
         }
         return;
     }
@@ -130,17 +132,17 @@ void addNote(std::vector<double> &mix, const Note &note, std::minstd_rand &rando
                 continue;
             // Upper partials die away sooner, as on a real instrument.
             sample += t.harmonics[k] * std::sin(2 * std::numbers::pi * frequency * time)
-                    * envelope(t, time, note.length, 1.0 + 0.5 * double(k));
+                      * envelope(t, time, note.length, 1.0 + 0.5 * double(k));
         }
         mix[first + i] += note.gain * sample;
     }
 }
 
-std::vector<std::int16_t> render(const Sound &sound)
+std::vector<std::int16_t> render(const Sound& sound)
 {
     std::minstd_rand random(20240601); // fixed seed: the same files on every build
     std::vector<double> mix;
-    for (const Note &note : sound.notes)
+    for (const Note& note : sound.notes)
         addNote(mix, note, random);
 
     double peak = 0;
@@ -155,15 +157,15 @@ std::vector<std::int16_t> render(const Sound &sound)
     return pcm;
 }
 
-template<typename T>
-void appendLittleEndian(QByteArray &bytes, T value)
+template <typename T>
+void appendLittleEndian(QByteArray& bytes, T value)
 {
     for (std::size_t i = 0; i < sizeof(T); ++i)
         bytes.append(char((std::uint64_t(value) >> (8 * i)) & 0xff));
 }
 
 // 16-bit mono PCM in a canonical 44-byte RIFF/WAVE header.
-QByteArray wavFile(const std::vector<std::int16_t> &pcm)
+QByteArray wavFile(const std::vector<std::int16_t>& pcm)
 {
     const auto dataSize = std::uint32_t(pcm.size() * sizeof(std::int16_t));
     QByteArray bytes;
@@ -171,9 +173,9 @@ QByteArray wavFile(const std::vector<std::int16_t> &pcm)
     bytes.append("RIFF");
     appendLittleEndian<std::uint32_t>(bytes, 36 + dataSize);
     bytes.append("WAVEfmt ");
-    appendLittleEndian<std::uint32_t>(bytes, 16);             // fmt chunk size
-    appendLittleEndian<std::uint16_t>(bytes, 1);              // PCM
-    appendLittleEndian<std::uint16_t>(bytes, 1);              // mono
+    appendLittleEndian<std::uint32_t>(bytes, 16); // fmt chunk size
+    appendLittleEndian<std::uint16_t>(bytes, 1);  // PCM
+    appendLittleEndian<std::uint16_t>(bytes, 1);  // mono
     appendLittleEndian<std::uint32_t>(bytes, sampleRate);
     appendLittleEndian<std::uint32_t>(bytes, sampleRate * 2); // bytes per second
     appendLittleEndian<std::uint16_t>(bytes, 2);              // bytes per frame
@@ -187,9 +189,9 @@ QByteArray wavFile(const std::vector<std::int16_t> &pcm)
 
 } // namespace
 
-void writeSounds(const QString &dir)
+void writeSounds(const QString& dir)
 {
-    for (const Sound &sound : sounds()) {
+    for (const Sound& sound : sounds()) {
         const QString path = QDir(dir).filePath(QString::fromLatin1(sound.name) + ".wav");
         QSaveFile file(path);
         const QByteArray bytes = wavFile(render(sound));

@@ -3,4 +3,4 @@
 #include <QString>
 
 // Synthesizes bet, start, card, bonus, twice and bonus2 .wav files into dir.
-void writeSounds(const QString &dir);
+void writeSounds(const QString& dir);

@@ -46,14 +46,8 @@ void RepertBet_Click(Form1& form)
     START_Click(form);
 }
 
-double stakeOf(const Form1& form)
-{
-    return readNumber(form.CPAY(1)) / tierIncrement[0];
-}
+double stakeOf(const Form1& form) { return readNumber(form.CPAY(1)) / tierIncrement[0]; }
 
-double creditsOf(const Form1& form)
-{
-    return readNumber(form.COINS());
-}
+double creditsOf(const Form1& form) { return readNumber(form.COINS()); }
 
 } // namespace nablo

@@ -39,11 +39,13 @@ void checkSlotsAndDeck(const Form1& form, Failures& broken)
                 broken.push_back("slots " + std::to_string(k) + " and " + std::to_string(j)
                                  + " hold the same card");
         if (form.CANPLAY[k] != -1 && form.CANPLAY[k] != 0)
-            broken.push_back("CANPLAY(" + std::to_string(k) + ") is " + std::to_string(form.CANPLAY[k]));
+            broken.push_back("CANPLAY(" + std::to_string(k) + ") is "
+                             + std::to_string(form.CANPLAY[k]));
     }
     for (int code = 1; code <= 52; ++code)
         if (form.USED[code] != -1 && form.USED[code] != 0)
-            broken.push_back("USED(" + std::to_string(code) + ") is " + std::to_string(form.USED[code]));
+            broken.push_back("USED(" + std::to_string(code) + ") is "
+                             + std::to_string(form.USED[code]));
 }
 
 // The value of a numeric caption, noting when it is not a whole number of at least 0.
@@ -51,7 +53,8 @@ double checkedNumber(const Control& c, Failures& broken)
 {
     double value = 0;
     if (!isWholeNumber(c.caption(), value))
-        broken.push_back(std::string(c.name()) + " shows \"" + c.caption() + "\", not a whole number");
+        broken.push_back(std::string(c.name()) + " shows \"" + c.caption()
+                         + "\", not a whole number");
     else if (value < 0)
         broken.push_back(std::string(c.name()) + " is negative");
     return value;

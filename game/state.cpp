@@ -7,7 +7,8 @@ namespace nablo {
 
 bool isInPlay(const Form1& form)
 {
-    const bool betting = form.BET().enabled() || form.RepertBet().enabled() || form.START().enabled();
+    const bool betting =
+        form.BET().enabled() || form.RepertBet().enabled() || form.START().enabled();
     return !betting && form.CARD(1).enabled();
 }
 

@@ -43,15 +43,20 @@ constexpr ControlDesign label(std::string_view name, int left, int top, int widt
                               std::string_view caption, Rgb fore, Rgb back, bool transparent,
                               bool border, Align align, double fontSize)
 {
-    return {name, ControlKind::Label, left, top, width, height, caption, fore, back, transparent,
-            border, align, fontSize, -1};
+    return {name, ControlKind::Label, left,   top,   width,    height, caption, fore,
+            back, transparent,        border, align, fontSize, -1};
 }
 
 constexpr ControlDesign button(std::string_view name, int left, int top, int height,
                                std::string_view caption, Rgb back, double fontSize, int tabIndex)
 {
-    return {name, ControlKind::Button, left, top, 1815, height, caption, colour::black, back, false,
-            false, Align::Centre, fontSize, tabIndex};
+    return {name,     ControlKind::Button,
+            left,     top,
+            1815,     height,
+            caption,  colour::black,
+            back,     false,
+            false,    Align::Centre,
+            fontSize, tabIndex};
 }
 } // namespace detail
 

@@ -11,8 +11,9 @@ constexpr auto byName = [] {
     std::array<std::size_t, windowDesign.size()> order{};
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::sort(order.begin(), order.end(),
-              [](std::size_t a, std::size_t b) { return windowDesign[a].name < windowDesign[b].name; });
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return windowDesign[a].name < windowDesign[b].name;
+    });
     return order;
 }();
 
@@ -51,8 +52,10 @@ void Form1::restore(const Form1& original)
 
 Control* Form1::find(std::string_view name)
 {
-    const auto it = std::lower_bound(byName.begin(), byName.end(), name,
-                                     [](std::size_t i, std::string_view n) { return windowDesign[i].name < n; });
+    const auto it =
+        std::lower_bound(byName.begin(), byName.end(), name, [](std::size_t i, std::string_view n) {
+            return windowDesign[i].name < n;
+        });
     return it != byName.end() && windowDesign[*it].name == name ? &controls_[*it] : nullptr;
 }
 

@@ -82,9 +82,9 @@ public:
     const Control& rankLabel(int code) const { return controls_[rankIndex[code - 1]]; }
 
     // Form variables. Arrays are indexed from 1, as the game counts; element 0 is unused.
-    std::array<std::int16_t, 53> USED{};    // card code -> -1 when drawn in this pass
-    std::array<std::int16_t, 6> HAND{};     // slot -> card code, 0 for an empty slot
-    std::array<std::int16_t, 6> CANPLAY{};  // slot -> -1 when a click may place its card
+    std::array<std::int16_t, 53> USED{};   // card code -> -1 when drawn in this pass
+    std::array<std::int16_t, 6> HAND{};    // slot -> card code, 0 for an empty slot
+    std::array<std::int16_t, 6> CANPLAY{}; // slot -> -1 when a click may place its card
     std::int32_t PAY = 0;
     std::int16_t RNDNUM = 0;
     std::int16_t TOPCARD = 0;
@@ -94,25 +94,33 @@ public:
 
 private:
     template <std::size_t Index>
-    Control& at() { return controls_[Index]; }
+    Control& at()
+    {
+        return controls_[Index];
+    }
     template <std::size_t Index>
-    const Control& at() const { return controls_[Index]; }
+    const Control& at() const
+    {
+        return controls_[Index];
+    }
 
-    static constexpr auto cardIndex = detail::indices({"CARD1", "CARD2", "CARD3", "CARD4", "CARD5"});
+    static constexpr auto cardIndex =
+        detail::indices({"CARD1", "CARD2", "CARD3", "CARD4", "CARD5"});
     static constexpr auto selIndex = detail::indices({"SEL1", "SEL2", "SEL3", "SEL4", "SEL5"});
     static constexpr auto cpayIndex =
         detail::indices({"CPAY1", "CPAY2", "CPAY3", "CPAY4", "CPAY5", "CPAY6", "CPAY7"});
-    static constexpr auto bpayIndex = detail::indices({"BPAY1", "BPAY2", "BPAY3", "BPAY4", "BPAY5"});
+    static constexpr auto bpayIndex =
+        detail::indices({"BPAY1", "BPAY2", "BPAY3", "BPAY4", "BPAY5"});
     static constexpr auto hitIndex = detail::indices({"HIT1", "HIT2", "HIT3", "HIT4", "HIT5"});
     static constexpr auto tierLabelIndex =
         detail::indices({"Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9"});
     static constexpr auto bonusLabelIndex =
         detail::indices({"Label12", "Label13", "Label14", "Label15", "Label16"});
     static constexpr auto rankIndex = detail::indices(
-        {"D1",  "D2",  "D3",  "D4",  "D5",  "D6",  "D7",  "D8",  "D9",  "D10", "D11", "D12", "D13",
-         "S1",  "S2",  "S3",  "S4",  "S5",  "S6",  "S7",  "S8",  "S9",  "S10", "S11", "S12", "S13",
-         "H1",  "H2",  "H3",  "H4",  "H5",  "H6",  "H7",  "H8",  "H9",  "H10", "H11", "H12", "H13",
-         "C1",  "C2",  "C3",  "C4",  "C5",  "C6",  "C7",  "C8",  "C9",  "C10", "C11", "C12", "C13"});
+        {"D1", "D2", "D3", "D4", "D5", "D6", "D7", "D8", "D9", "D10", "D11", "D12", "D13",
+         "S1", "S2", "S3", "S4", "S5", "S6", "S7", "S8", "S9", "S10", "S11", "S12", "S13",
+         "H1", "H2", "H3", "H4", "H5", "H6", "H7", "H8", "H9", "H10", "H11", "H12", "H13",
+         "C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9", "C10", "C11", "C12", "C13"});
 
     Platform* platform_;
     std::vector<Control> controls_;

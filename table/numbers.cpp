@@ -135,8 +135,9 @@ std::size_t formatNumber(double value, char (&text)[maxNumberText])
     }
     const bool whole =
         std::fabs(value) < 1e15 && static_cast<double>(static_cast<long long>(value)) == value;
-    const auto [end, ec] = whole ? std::to_chars(text, text + maxNumberText, static_cast<long long>(value))
-                                 : formatDouble(text, text + maxNumberText, value);
+    const auto [end, ec] =
+        whole ? std::to_chars(text, text + maxNumberText, static_cast<long long>(value))
+              : formatDouble(text, text + maxNumberText, value);
     return static_cast<std::size_t>(end - text);
 }
 

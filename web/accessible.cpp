@@ -13,7 +13,7 @@ namespace nablo {
 
 namespace {
 
-constexpr std::array<std::string_view, 13> rankNames{"ace",  "two",  "three", "four", "five",
+constexpr std::array<std::string_view, 13> rankNames{"ace",  "two",   "three", "four", "five",
                                                      "six",  "seven", "eight", "nine", "ten",
                                                      "jack", "queen", "king"};
 // In the order of the card codes: diamonds 1..13, spades 14..26, hearts 27..39, clubs 40..52.
@@ -105,8 +105,8 @@ std::string boardRowName(std::string_view name)
 // The row labels of the two pay tables, top row first.
 constexpr std::array<std::string_view, 7> tierLabels{"Label2", "Label3", "Label4", "Label5",
                                                      "Label6", "Label7", "Label9"};
-constexpr std::array<std::string_view, 5> bonusLabels{"Label12", "Label13", "Label14",
-                                                      "Label15", "Label16"};
+constexpr std::array<std::string_view, 5> bonusLabels{"Label12", "Label13", "Label14", "Label15",
+                                                      "Label16"};
 
 // k when name is prefix followed by the number k in 1..count, else 0.
 int numbered(std::string_view name, std::string_view prefix, int count)
@@ -135,11 +135,12 @@ AccessibleText payTableText(const Form1& form, const Control& control)
 {
     const std::string_view name = control.name();
     auto tier = [&](int k) {
-        return tierRow(form, named(form, std::string(tierLabels[static_cast<std::size_t>(k - 1)])), k);
+        return tierRow(form, named(form, std::string(tierLabels[static_cast<std::size_t>(k - 1)])),
+                       k);
     };
     auto bonus = [&](int k) {
-        return bonusRow(form, named(form, std::string(bonusLabels[static_cast<std::size_t>(k - 1)])),
-                        k);
+        return bonusRow(form,
+                        named(form, std::string(bonusLabels[static_cast<std::size_t>(k - 1)])), k);
     };
     if (const int k = indexIn(tierLabels, name))
         return tier(k);

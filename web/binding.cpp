@@ -66,8 +66,8 @@ RunState runEvent(void (*event)(Form1&, const char*), const char* argument)
     // The box waits for the player, so it opens outside the handler that caught the error.
     if (error) {
         session->state = RunState::Failed;
-        session->platform.showMessage({std::string(windowCaption), *error, MessageButtons::OK,
-                                       MessageIcon::Error});
+        session->platform.showMessage(
+            {std::string(windowCaption), *error, MessageButtons::OK, MessageIcon::Error});
     }
     return session->state;
 }
@@ -75,10 +75,9 @@ RunState runEvent(void (*event)(Form1&, const char*), const char* argument)
 std::string controlChange(std::size_t index, const Control& control, const AccessibleText& text)
 {
     return "{\"index\":" + std::to_string(index) + ",\"name\":" + quoted(control.name())
-           + ",\"caption\":" + quoted(control.caption())
-           + ",\"fore\":\"" + cssColour(control.foreColor()) + "\",\"back\":\""
-           + cssColour(control.backColor()) + "\",\"enabled\":"
-           + (control.enabled() ? "true" : "false")
+           + ",\"caption\":" + quoted(control.caption()) + ",\"fore\":\""
+           + cssColour(control.foreColor()) + "\",\"back\":\"" + cssColour(control.backColor())
+           + "\",\"enabled\":" + (control.enabled() ? "true" : "false")
            + ",\"picture\":" + quoted(control.picture().empty() ? "" : sitePath(control.picture()))
            + ",\"accessibleName\":" + quoted(text.name)
            + ",\"accessibleValue\":" + quoted(text.value) + "}";
@@ -191,9 +190,8 @@ EMSCRIPTEN_KEEPALIVE const char* nablo_advice()
     const Form1& form = session->form;
     const Advisor::Advice advice = adviseOn(form);
     const std::vector<int> playable = playableSlots(form);
-    return answer("{\"slot\":" + std::to_string(advice.slot)
-                  + ",\"summary\":" + quoted(advice.slot ? adviceSummary(playable, advice) : "")
-                  + "}");
+    return answer("{\"slot\":" + std::to_string(advice.slot) + ",\"summary\":"
+                  + quoted(advice.slot ? adviceSummary(playable, advice) : "") + "}");
 }
 
 } // extern "C"

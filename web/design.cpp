@@ -36,13 +36,12 @@ std::string controlJson(const ControlDesign& d)
     return "{\"name\":" + quoted(d.name) + ",\"kind\":\"" + std::string(kindName(d.kind))
            + "\",\"left\":" + std::to_string(d.left / twipsPerPixel)
            + ",\"top\":" + std::to_string(d.top / twipsPerPixel)
-           + ",\"width\":" + std::to_string(d.width / twipsPerPixel)
-           + ",\"height\":" + std::to_string(d.height / twipsPerPixel)
-           + ",\"caption\":" + quoted(d.caption) + ",\"fore\":\"" + cssColour(d.fore)
-           + "\",\"back\":\"" + cssColour(d.back) + "\",\"transparent\":"
-           + (d.transparent ? "true" : "false") + ",\"border\":" + (d.border ? "true" : "false")
-           + ",\"align\":\"" + std::string(alignName(d.align))
-           + "\",\"fontPoints\":" + std::to_string(d.fontSize)
+           + ",\"width\":" + std::to_string(d.width / twipsPerPixel) + ",\"height\":"
+           + std::to_string(d.height / twipsPerPixel) + ",\"caption\":" + quoted(d.caption)
+           + ",\"fore\":\"" + cssColour(d.fore) + "\",\"back\":\"" + cssColour(d.back)
+           + "\",\"transparent\":" + (d.transparent ? "true" : "false")
+           + ",\"border\":" + (d.border ? "true" : "false") + ",\"align\":\""
+           + std::string(alignName(d.align)) + "\",\"fontPoints\":" + std::to_string(d.fontSize)
            + ",\"tabIndex\":" + std::to_string(d.tabIndex) + "}";
 }
 

@@ -36,10 +36,7 @@ EM_ASYNC_JS(int, pageShowMessage, (const char* title, const char* text, int yesN
 
 namespace nablo {
 
-void WebPlatform::playSound(const std::string& path)
-{
-    pagePlaySound(web::sitePath(path).c_str());
-}
+void WebPlatform::playSound(const std::string& path) { pagePlaySound(web::sitePath(path).c_str()); }
 
 void WebPlatform::loadPicture(const std::string& path)
 {

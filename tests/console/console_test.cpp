@@ -15,8 +15,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,11 +24,8 @@ namespace {
 
 // Table rows print as their names in test listings.
 template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 namespace fs = std::filesystem;
 
@@ -91,9 +88,8 @@ std::string firstDifference(const std::vector<std::string>& expected,
     }
     if (expected.size() != actual.size())
         return "expected " + std::to_string(expected.size()) + " lines, got "
-               + std::to_string(actual.size()) + "; first extra line "
-               + std::to_string(common + 1) + ": "
-               + around(expected.size() > common ? expected[common] : actual[common], 0);
+               + std::to_string(actual.size()) + "; first extra line " + std::to_string(common + 1)
+               + ": " + around(expected.size() > common ? expected[common] : actual[common], 0);
     return "";
 }
 
@@ -209,19 +205,19 @@ TEST_P(BadLine, IsTwoNamesTheLineAndAppliesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     Status, BadLine,
-    ::testing::Values(
-        BadLineRow{"RandomValueNotANumber", "rnd 0.5\n", "rnd 0.5 abc", 2},
-        BadLineRow{"RandomValueOfOne", "", "rnd 0.2 1.0", 1},
-        BadLineRow{"UnknownAnswer", "click BET\n# comment\n", "answer Yes Maybe", 3},
-        BadLineRow{"ClickOnALabel", "", "click COINS", 1},
-        BadLineRow{"ClickWithAnExtraWord", "click BET\n", "click BET twice", 2},
-        BadLineRow{"SetUnknownName", "", "set NOSUCH 3", 1},
-        BadLineRow{"SetBeyond16Bits", "", "set PLAYED 40000", 1},
-        BadLineRow{"SetIndexOutOfRange", "", "set HAND(6) 1", 1},
-        BadLineRow{"CallUnknownProcedure", "", "call NOPE", 1},
-        BadLineRow{"CallWithoutItsArgument", "", "call CA", 1},
-        BadLineRow{"CallWithAnExtraArgument", "set TOPCARD 5\n", "call D_CHECK 18 19", 2},
-        BadLineRow{"UnknownCommand", "", "deal 5", 1}),
+    ::testing::Values(BadLineRow{"RandomValueNotANumber", "rnd 0.5\n", "rnd 0.5 abc", 2},
+                      BadLineRow{"RandomValueOfOne", "", "rnd 0.2 1.0", 1},
+                      BadLineRow{"UnknownAnswer", "click BET\n# comment\n", "answer Yes Maybe", 3},
+                      BadLineRow{"ClickOnALabel", "", "click COINS", 1},
+                      BadLineRow{"ClickWithAnExtraWord", "click BET\n", "click BET twice", 2},
+                      BadLineRow{"SetUnknownName", "", "set NOSUCH 3", 1},
+                      BadLineRow{"SetBeyond16Bits", "", "set PLAYED 40000", 1},
+                      BadLineRow{"SetIndexOutOfRange", "", "set HAND(6) 1", 1},
+                      BadLineRow{"CallUnknownProcedure", "", "call NOPE", 1},
+                      BadLineRow{"CallWithoutItsArgument", "", "call CA", 1},
+                      BadLineRow{"CallWithAnExtraArgument", "set TOPCARD 5\n", "call D_CHECK 18 19",
+                                 2},
+                      BadLineRow{"UnknownCommand", "", "deal 5", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Trainer and statistics ----------------------------------------------------------------------
@@ -230,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
 double field(const std::string& line, const std::string& name)
 {
     const std::size_t at = line.find("\"" + name + "\":");
-    return at == std::string::npos ? std::nan("") : std::strtod(line.c_str() + at + name.size() + 3, nullptr);
+    return at == std::string::npos ? std::nan("")
+                                   : std::strtod(line.c_str() + at + name.size() + 3, nullptr);
 }
 
 std::vector<std::string> linesOf(const std::string& text, const std::string& kind)
@@ -344,7 +341,8 @@ TEST(Trainer, FlagsTheStrandingSlotAtTheDifferenceOfTheEstimates)
 
 TEST(Trainer, NeverFlagsTheAdvisedSlotNorTheOnlyPlayableOne)
 {
-    const std::string advised = linesOf(run(strandingTable + "click CARD1\n").out, "judgement").at(0);
+    const std::string advised =
+        linesOf(run(strandingTable + "click CARD1\n").out, "judgement").at(0);
     EXPECT_EQ(advised, "{\"judgement\":{\"slot\":1,\"best\":1,\"cost\":0,\"flagged\":false}}");
 
     const Output only = run(strandingTable + "set CANPLAY(1) 0\nadvise\nclick CARD5\n");

@@ -1,29 +1,27 @@
 // Stakes: BET and "BETx10" build the pay tables from the credits, and the start of a game.
 
+#include "game/betting.h"
 #include "game/events.h"
 #include "game/reset.h"
 #include "game/start.h"
 #include "snapshot.h"
 #include "table.h"
 #include "table/colour.h"
-#include "game/betting.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <set>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace nablo::testing {
 namespace {
 
-
 const std::string betSound = "wav\\bet.wav";
 const std::string startSound = "wav\\start.wav";
 const std::string bonusHandSound = "wav\\bonus2.wav";
-
 
 // A table reset with these credits, the deal of the next game queued: five cards that form no
 // bonus hand (2 of diamonds, 3 of spades, 4 of hearts, 5 of clubs, 7 of diamonds).
@@ -47,14 +45,14 @@ bool started(Table& t)
 
 struct StakeRow {
     const char* name;
-    const char* credits;      // COINS at the reset
-    int betClicks;            // clicks on BET (a click on a disabled BET is ignored)
-    const char* bet;          // looks afterwards
+    const char* credits; // COINS at the reset
+    int betClicks;       // clicks on BET (a click on a disabled BET is ignored)
+    const char* bet;     // looks afterwards
     const char* repertBet;
     const char* start;
     const char* coinsAfter;
-    const char* cpay1After;   // the stake shows in CPAY1: 10000 per unit
-    int betSounds;            // units accepted
+    const char* cpay1After; // the stake shows in CPAY1: 10000 per unit
+    int betSounds;          // units accepted
     bool gameStarted;
 };
 
@@ -91,14 +89,16 @@ INSTANTIATE_TEST_SUITE_P(
         StakeRow{"Credits100_NineUnits", "100", 9, U, U, U, "91", "90000", 9, false},
         StakeRow{"Credits100_TenthUnitStartsTheGame", "100", 10, N, N, N, "90", "100000", 10, true},
         StakeRow{"Credits10_NoStake", "10", 0, U, U, N, "10", "0", 0, false},
-        StakeRow{"Credits10_OneUnitKeepsBetx10AsAtTheReset", "10", 1, U, U, U, "9", "10000", 1, false},
+        StakeRow{"Credits10_OneUnitKeepsBetx10AsAtTheReset", "10", 1, U, U, U, "9", "10000", 1,
+                 false},
         StakeRow{"Credits10_TenUnitsSpendAllAndStart", "10", 10, N, N, N, "0", "100000", 10, true},
         StakeRow{"Credits9_NoStakeBetx10Unusable", "9", 0, U, N, N, "9", "0", 0, false},
         StakeRow{"Credits9_OneUnit", "9", 1, U, N, U, "8", "10000", 1, false},
         StakeRow{"Credits9_NineUnitsGreyBetLeaveStart", "9", 9, N, N, U, "0", "90000", 9, false},
         StakeRow{"Credits9_TenthClickOnGreyBetIgnored", "9", 10, N, N, U, "0", "90000", 9, false},
         StakeRow{"Credits1_NoStake", "1", 0, U, N, N, "1", "0", 0, false},
-        StakeRow{"Credits1_LastCreditGreysBetInTheSameClick", "1", 1, N, N, U, "0", "10000", 1, false},
+        StakeRow{"Credits1_LastCreditGreysBetInTheSameClick", "1", 1, N, N, U, "0", "10000", 1,
+                 false},
         StakeRow{"Credits0_ResetLeavesBetUsable", "0", 0, U, N, N, "0", "0", 0, false},
         StakeRow{"Credits0_BetRefusedSilentlyAndGreyed", "0", 1, N, N, N, "0", "0", 0, false}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -131,17 +131,22 @@ TEST_P(PayTableAfterUnits, EveryAmountGrowsByItsIncrement)
 
 INSTANTIATE_TEST_SUITE_P(
     Betting, PayTableAfterUnits,
-    ::testing::Values(
-        PayTableRow{"OneUnit", 1,
-                    {"10000", "30", "25", "20", "15", "10", "5"}, {"500", "100", "25", "5", "5"}},
-        PayTableRow{"ThreeUnits", 3,
-                    {"30000", "90", "75", "60", "45", "30", "15"}, {"1500", "300", "75", "15", "15"}},
-        PayTableRow{"NineUnits", 9,
-                    {"90000", "270", "225", "180", "135", "90", "45"},
-                    {"4500", "900", "225", "45", "45"}},
-        PayTableRow{"TenUnits", 10,
-                    {"100000", "300", "250", "200", "150", "100", "50"},
-                    {"5000", "1000", "250", "50", "50"}}),
+    ::testing::Values(PayTableRow{"OneUnit",
+                                  1,
+                                  {"10000", "30", "25", "20", "15", "10", "5"},
+                                  {"500", "100", "25", "5", "5"}},
+                      PayTableRow{"ThreeUnits",
+                                  3,
+                                  {"30000", "90", "75", "60", "45", "30", "15"},
+                                  {"1500", "300", "75", "15", "15"}},
+                      PayTableRow{"NineUnits",
+                                  9,
+                                  {"90000", "270", "225", "180", "135", "90", "45"},
+                                  {"4500", "900", "225", "45", "45"}},
+                      PayTableRow{"TenUnits",
+                                  10,
+                                  {"100000", "300", "250", "200", "150", "100", "50"},
+                                  {"5000", "1000", "250", "50", "50"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 const std::array<const char*, 7> tenUnitTiers{"100000", "300", "250", "200", "150", "100", "50"};
@@ -200,13 +205,13 @@ TEST_P(TopUp, ChargesTheMissingUnitsSetsTenUnitAmountsAndStarts)
     EXPECT_EQ(look(t.form.START()), "unusable");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Betting, TopUp,
-    ::testing::Values(TopUpRow{"NoStake100Credits", "100", 0, "90"},
-                      TopUpRow{"NoStakeExactlyTenCredits", "10", 0, "0"},
-                      TopUpRow{"ThreeUnitsStakedSevenCreditsLeft", "10", 3, "0"},
-                      TopUpRow{"NineUnitsStakedChargesOne", "100", 9, "90"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Betting, TopUp,
+                         ::testing::Values(TopUpRow{"NoStake100Credits", "100", 0, "90"},
+                                           TopUpRow{"NoStakeExactlyTenCredits", "10", 0, "0"},
+                                           TopUpRow{"ThreeUnitsStakedSevenCreditsLeft", "10", 3,
+                                                    "0"},
+                                           TopUpRow{"NineUnitsStakedChargesOne", "100", 9, "90"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusedTopUpRow {
     const char* name;
@@ -237,12 +242,11 @@ TEST_P(RefusedTopUp, CreditsShortOfTheMissingUnitsChangeNothingAtAll)
     EXPECT_EQ(t.platform.attempts, attempts);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Betting, RefusedTopUp,
-    ::testing::Values(RefusedTopUpRow{"NineCreditsNoStake", "9", 0, nullptr},
-                      RefusedTopUpRow{"SixCreditsSevenMissing", "100", 3, "6"},
-                      RefusedTopUpRow{"NoCreditsOneMissing", "9", 9, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Betting, RefusedTopUp,
+                         ::testing::Values(RefusedTopUpRow{"NineCreditsNoStake", "9", 0, nullptr},
+                                           RefusedTopUpRow{"SixCreditsSevenMissing", "100", 3, "6"},
+                                           RefusedTopUpRow{"NoCreditsOneMissing", "9", 9, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Starting a game ---------------------------------------------------------------------------
 

@@ -18,15 +18,14 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <set>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace nablo::testing {
 namespace {
-
 
 const std::string cardSound = "wav\\card.wav";
 const std::string tierSound = "wav\\bonus.wav";
@@ -34,7 +33,6 @@ const std::string secondPassSound = "wav\\twice.wav";
 const std::string bonusHandSound = "wav\\bonus2.wav";
 
 using Sounds = std::vector<std::string>;
-
 
 enum class Row { Normal, Lit };
 
@@ -88,8 +86,8 @@ void arrange(Table& t, const Layout& layout)
         button->setBackColor(colour::grey);
     }
     for (int code = 1; code <= 52; ++code) {
-        const bool undrawn = std::find(layout.undrawn.begin(), layout.undrawn.end(), code)
-                             != layout.undrawn.end();
+        const bool undrawn =
+            std::find(layout.undrawn.begin(), layout.undrawn.end(), code) != layout.undrawn.end();
         f.USED[code] = undrawn ? 0 : -1;
         f.rankLabel(code).setForeColor(undrawn ? colour::white : colour::blue);
     }
@@ -203,10 +201,10 @@ TEST_P(FirstClick, PlacesAnyDealtCardAndRefillsItsSlot)
 
     const int placed = dealt[row.slot - 1];
     const std::string slot = "CARD" + std::to_string(row.slot);
-    EXPECT_EQ(t.platform.events,
-              (std::vector<std::string>{"sound " + cardSound,
-                                        "picture Image1 " + std::string(row.pile),
-                                        "picture " + slot + " cards\\c1.jpg"}));
+    EXPECT_EQ(
+        t.platform.events,
+        (std::vector<std::string>{"sound " + cardSound, "picture Image1 " + std::string(row.pile),
+                                  "picture " + slot + " cards\\c1.jpg"}));
     EXPECT_EQ(t.form.Image1().picture(), row.pile);
     EXPECT_EQ(t.form.TOPCARD, placed);
     EXPECT_EQ(t.caption("TEN"), "1");
@@ -297,13 +295,12 @@ TEST_P(LatePlacement, EmptiesTheSlotWithoutDrawingOrScoring)
     EXPECT_TRUE(t.platform.boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Placing, LatePlacement,
-    ::testing::Values(LateRow{"Placement48", 47, {40, 41, 42, 43, 44}},
-                      LateRow{"Placement49", 48, {0, 41, 42, 43, 44}},
-                      LateRow{"Placement50", 49, {0, 0, 42, 43, 44}},
-                      LateRow{"Placement51", 50, {0, 0, 0, 43, 44}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Placing, LatePlacement,
+                         ::testing::Values(LateRow{"Placement48", 47, {40, 41, 42, 43, 44}},
+                                           LateRow{"Placement49", 48, {0, 41, 42, 43, 44}},
+                                           LateRow{"Placement50", 49, {0, 0, 42, 43, 44}},
+                                           LateRow{"Placement51", 50, {0, 0, 0, 43, 44}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Placing, EnteringATierSoundsAfterTheCardAndBeforeTheBonusHand)
 {
@@ -402,12 +399,13 @@ TEST_P(TierProgress, SoundAndRowLooksAtEachCount)
 
     EXPECT_EQ(S_CHECK(t.form), 0);
 
-    EXPECT_EQ(t.platform.events,
-              row.sound ? std::vector<std::string>{"sound " + tierSound} : std::vector<std::string>{});
+    EXPECT_EQ(t.platform.events, row.sound ? std::vector<std::string>{"sound " + tierSound}
+                                           : std::vector<std::string>{});
     for (int k = 1; k <= 7; ++k) {
-        const std::string expected = k == row.lit      ? "lit"
-                                     : k == row.normal ? "normal"
-                                                       : "name (0,192,192), amount (0,192,192) on (0,192,192)";
+        const std::string expected = k == row.lit ? "lit"
+                                     : k == row.normal
+                                         ? "normal"
+                                         : "name (0,192,192), amount (0,192,192) on (0,192,192)";
         EXPECT_EQ(rowLook(t.form, k), expected) << "row of CPAY" << k;
         EXPECT_EQ(rgb(t.form.tierLabel(k).foreColor()), rgb(colour::teal)) << "name text " << k;
     }
@@ -417,20 +415,16 @@ TEST_P(TierProgress, SoundAndRowLooksAtEachCount)
 
 INSTANTIATE_TEST_SUITE_P(
     Tiers, TierProgress,
-    ::testing::Values(TierRow{"Count0", 0, false, 0, 0}, TierRow{"Count9", 9, false, 0, 0},
-                      TierRow{"Count10Enters10to13", 10, true, 7, 0},
-                      TierRow{"Count11", 11, false, 7, 0}, TierRow{"Count13", 13, false, 7, 0},
-                      TierRow{"Count14Enters14to17", 14, true, 6, 7},
-                      TierRow{"Count17", 17, false, 6, 7},
-                      TierRow{"Count18Enters18to21", 18, true, 5, 6},
-                      TierRow{"Count21", 21, false, 5, 6},
-                      TierRow{"Count22Enters22to24", 22, true, 4, 5},
-                      TierRow{"Count24", 24, false, 4, 5},
-                      TierRow{"Count25Enters25to26", 25, true, 3, 4},
-                      TierRow{"Count26", 26, false, 3, 4},
-                      TierRow{"Count27Enters27to28", 27, true, 2, 3},
-                      TierRow{"Count28", 28, false, 2, 3}, TierRow{"Count29", 29, false, 0, 0},
-                      TierRow{"Count51", 51, false, 0, 0}),
+    ::testing::Values(
+        TierRow{"Count0", 0, false, 0, 0}, TierRow{"Count9", 9, false, 0, 0},
+        TierRow{"Count10Enters10to13", 10, true, 7, 0}, TierRow{"Count11", 11, false, 7, 0},
+        TierRow{"Count13", 13, false, 7, 0}, TierRow{"Count14Enters14to17", 14, true, 6, 7},
+        TierRow{"Count17", 17, false, 6, 7}, TierRow{"Count18Enters18to21", 18, true, 5, 6},
+        TierRow{"Count21", 21, false, 5, 6}, TierRow{"Count22Enters22to24", 22, true, 4, 5},
+        TierRow{"Count24", 24, false, 4, 5}, TierRow{"Count25Enters25to26", 25, true, 3, 4},
+        TierRow{"Count26", 26, false, 3, 4}, TierRow{"Count27Enters27to28", 27, true, 2, 3},
+        TierRow{"Count28", 28, false, 2, 3}, TierRow{"Count29", 29, false, 0, 0},
+        TierRow{"Count51", 51, false, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Tiers, Count52OfTheFirstPassBeginsTheSecondAndReturns1)
@@ -482,13 +476,14 @@ TEST_P(SecondPassQuiet, BelowTen104NothingHappens)
     EXPECT_TRUE(t.platform.events.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tiers, SecondPassQuiet,
-    ::testing::Values(QuietRow{"Ten53", "53", 1}, QuietRow{"Ten62AtATierCount", "62", 10},
-                      QuietRow{"Ten79AtATierCount", "79", 27}, QuietRow{"Ten103", "103", 51},
-                      // The end of the second pass is told by TEN alone.
-                      QuietRow{"Ten103WithPlayedAt52", "103", 52}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tiers, SecondPassQuiet,
+                         ::testing::Values(QuietRow{"Ten53", "53", 1},
+                                           QuietRow{"Ten62AtATierCount", "62", 10},
+                                           QuietRow{"Ten79AtATierCount", "79", 27},
+                                           QuietRow{"Ten103", "103", 51},
+                                           // The end of the second pass is told by TEN alone.
+                                           QuietRow{"Ten103WithPlayedAt52", "103", 52}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A completed second pass with ten units staked and three flushes scored: 100000 + 3 x 50.
 void arrangeCompletedSecondPass(Table& t)
@@ -607,7 +602,7 @@ const std::vector<ExpectedBox> outOfCredits{
 struct EndRow {
     const char* name;
     const char* coinsBefore;
-    int played;   // first pass, one unit staked: 10 cards pay 5
+    int played; // first pass, one unit staked: 10 cards pay 5
     Answer answer;
     std::vector<ExpectedBox> boxes;
     bool programEnds;
@@ -654,8 +649,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EndRow{"PaysFiveYesResets", "20", 10, Answer::Yes, {gameOver("5")}, false, "25"},
         EndRow{"PaysFiveNoEnds", "20", 10, Answer::No, {gameOver("5")}, true, "25"},
-        EndRow{"NothingPaidNoCreditsTwoErrorBoxesThenEnd", "0", 3, Answer::OK, outOfCredits,
-               true, "0"},
+        EndRow{"NothingPaidNoCreditsTwoErrorBoxesThenEnd", "0", 3, Answer::OK, outOfCredits, true,
+               "0"},
         EndRow{"NothingPaidCreditsLeftYes", "3", 3, Answer::Yes, {gameOver("0")}, false, "3"},
         EndRow{"NothingPaidCreditsLeftNo", "3", 3, Answer::No, {gameOver("0")}, true, "3"},
         EndRow{"PaidFromNoCreditsAsks", "0", 10, Answer::Yes, {gameOver("5")}, false, "5"},

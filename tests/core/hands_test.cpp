@@ -58,24 +58,25 @@ TEST(BonusHands, EveryHandOfTheDeckIsClassifiedWithTheKnownCounts)
     std::printf("classified %lld hands in %.2f s\n", hands, seconds);
 
     EXPECT_EQ(hands, 2598960);
-    EXPECT_EQ(count[1], 4);     // royal flush
-    EXPECT_EQ(count[2], 36);    // straight flush
-    EXPECT_EQ(count[3], 624);   // four of a kind
-    EXPECT_EQ(count[4], 3744);  // full house
-    EXPECT_EQ(count[5], 5108);  // flush
+    EXPECT_EQ(count[1], 4);    // royal flush
+    EXPECT_EQ(count[2], 36);   // straight flush
+    EXPECT_EQ(count[3], 624);  // four of a kind
+    EXPECT_EQ(count[4], 3744); // full house
+    EXPECT_EQ(count[5], 5108); // flush
 }
 
 TEST(BonusHands, TheVerdictDoesNotDependOnSlotOrder)
 {
     Xoshiro128 random(42);
-    std::vector<Hand> sample{
-        {10, 1, 13, 11, 12}, {27, 28, 29, 30, 31}, {48, 49, 50, 51, 52}, {13, 26, 39, 52, 7},
-        {1, 14, 27, 5, 18},  {24, 25, 26, 14, 15}, {2, 9, 11, 12, 13},   {1, 2, 3, 4, 18}};
+    std::vector<Hand> sample{{10, 1, 13, 11, 12}, {27, 28, 29, 30, 31}, {48, 49, 50, 51, 52},
+                             {13, 26, 39, 52, 7}, {1, 14, 27, 5, 18},   {24, 25, 26, 14, 15},
+                             {2, 9, 11, 12, 13},  {1, 2, 3, 4, 18}};
     while (sample.size() < 300) {
         Hand h{};
         for (std::size_t i = 0; i < 5;) {
             const auto code = static_cast<std::int16_t>(random.next() % 52 + 1);
-            if (std::find(h.begin(), h.begin() + static_cast<long>(i), code) == h.begin() + static_cast<long>(i))
+            if (std::find(h.begin(), h.begin() + static_cast<long>(i), code)
+                == h.begin() + static_cast<long>(i))
                 h[i++] = code;
         }
         sample.push_back(h);
@@ -84,7 +85,8 @@ TEST(BonusHands, TheVerdictDoesNotDependOnSlotOrder)
         std::sort(h.begin(), h.end());
         const int expected = rowOf(h);
         do {
-            ASSERT_EQ(rowOf(h), expected) << h[0] << ' ' << h[1] << ' ' << h[2] << ' ' << h[3] << ' ' << h[4];
+            ASSERT_EQ(rowOf(h), expected)
+                << h[0] << ' ' << h[1] << ' ' << h[2] << ' ' << h[3] << ' ' << h[4];
         } while (std::next_permutation(h.begin(), h.end()));
     }
 }
@@ -99,10 +101,7 @@ void PrintTo(const HandCase& c, std::ostream* os) { *os << c.name; }
 
 class NamedHands : public ::testing::TestWithParam<HandCase> {};
 
-TEST_P(NamedHands, AreClassified)
-{
-    EXPECT_EQ(rowOf(GetParam().hand), GetParam().row);
-}
+TEST_P(NamedHands, AreClassified) { EXPECT_EQ(rowOf(GetParam().hand), GetParam().row); }
 
 INSTANTIATE_TEST_SUITE_P(
     BonusHands, NamedHands,

@@ -29,7 +29,8 @@ TEST(Layering, CoreFilesIncludeNoToolkitAndOnlyTheirOwnOrLowerFolders)
     const std::regex project(R"(#\s*include\s*"([a-z]+)/)");
     int files = 0;
     for (const char* folder : layers) {
-        for (const auto& entry : fs::recursive_directory_iterator(fs::path(NABLO_SOURCE_DIR) / folder)) {
+        for (const auto& entry :
+             fs::recursive_directory_iterator(fs::path(NABLO_SOURCE_DIR) / folder)) {
             if (!entry.is_regular_file())
                 continue;
             ++files;

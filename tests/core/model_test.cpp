@@ -85,7 +85,10 @@ TEST(Design, RankLabelsSitOnTheirStripsAtTheDesignedSteps)
                 if (c.name == name)
                     d = &c;
             ASSERT_NE(d, nullptr) << name;
-            const int left = r <= 10 ? 6600 + 240 * (r - 1) : (r == 11 ? 9120 : r == 12 ? 9360 : 9600);
+            const int left = r <= 10 ? 6600 + 240 * (r - 1)
+                                     : (r == 11   ? 9120
+                                        : r == 12 ? 9360
+                                                  : 9600);
             int width = (r == 10 || r == 12) ? 255 : 135;
             if (name == "C12")
                 width = 375;
@@ -116,8 +119,11 @@ TEST(Design, SlotButtonsCarryTabIndices45To49AtAStepOf2040Twips)
 
 TEST(Design, PayTableCellsShareOneBorderLineWithTheirNeighbours)
 {
-    for (const auto& [upper, lower] : {std::pair{"Label2", "Label3"}, {"CPAY1", "CPAY2"},
-                                       {"Label2", "CPAY1"}, {"BPAY1", "HIT1"}, {"Label12", "BPAY1"}}) {
+    for (const auto& [upper, lower] : {std::pair{"Label2", "Label3"},
+                                       {"CPAY1", "CPAY2"},
+                                       {"Label2", "CPAY1"},
+                                       {"BPAY1", "HIT1"},
+                                       {"Label12", "BPAY1"}}) {
         const ControlDesign& a = windowDesign[indexOf(upper)];
         const ControlDesign& b = windowDesign[indexOf(lower)];
         const bool stacked = a.left == b.left;

@@ -15,7 +15,8 @@ namespace nablo::testing {
 // values of a seeded generator.
 class RecordingPlatform : public Platform {
 public:
-    std::vector<std::string> events;   // "sound wav\bet.wav", "picture CARD1 cards\d1.jpg", "box TITLE"
+    std::vector<std::string>
+        events; // "sound wav\bet.wav", "picture CARD1 cards\d1.jpg", "box TITLE"
     std::vector<std::string> sounds;
     std::vector<MessageBox> boxes;
     std::vector<GameOutcome> outcomes;
@@ -58,7 +59,10 @@ public:
     }
 
     // Queues the value whose draw attempt gives RNDNUM n (0..100).
-    void queueNumber(int n) { randoms.push_back(n == 100 ? 0.996f : static_cast<float>(n) / 100.0f); }
+    void queueNumber(int n)
+    {
+        randoms.push_back(n == 100 ? 0.996f : static_cast<float>(n) / 100.0f);
+    }
     // Queues the value that draws card code 1..52 (when it is still undrawn).
     void queueCode(int code) { queueNumber(code - 1); }
     void clear()

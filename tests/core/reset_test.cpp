@@ -70,14 +70,14 @@ TEST(Reset, LoadingEmptiesThePileThenTheSlotsInOrder)
     Form1 form(platform);
     Form_Load(form);
     const std::vector<std::string> expected{"picture Image1 ", "picture CARD1 ", "picture CARD2 ",
-                                            "picture CARD3 ", "picture CARD4 ", "picture CARD5 "};
+                                            "picture CARD3 ",  "picture CARD4 ", "picture CARD5 "};
     EXPECT_EQ(platform.events, expected);
 }
 
 TEST(Reset, TenUnitsAtOnceNeedTenCredits)
 {
-    for (const auto& [coins, usable] : {std::pair{"10", true}, {"9", false}, {"0", false},
-                                        {"11", true}, {"9.5", false}}) {
+    for (const auto& [coins, usable] :
+         {std::pair{"10", true}, {"9", false}, {"0", false}, {"11", true}, {"9.5", false}}) {
         Table t;
         t.control("COINS").setCaption(coins);
         INITGAME(t.form);

@@ -12,11 +12,8 @@ namespace nablo::testing {
 
 // Table rows print as their names in test listings.
 template <typename Row>
-    requires requires(const Row& row) { row.name; }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+requires requires(const Row& row) { row.name; }
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 inline std::string rgb(Rgb c)
 {
@@ -31,7 +28,8 @@ inline std::string look(const Control& button)
         return "usable";
     if (!button.enabled() && button.backColor() == colour::grey)
         return "unusable";
-    return std::string(button.enabled() ? "enabled" : "disabled") + " but " + rgb(button.backColor());
+    return std::string(button.enabled() ? "enabled" : "disabled") + " but "
+           + rgb(button.backColor());
 }
 
 // Everything a click could change: every attribute of every control and every form variable.
@@ -70,8 +68,8 @@ inline std::string difference(const Snapshot& a, const Snapshot& b)
             return x.name + ": caption \"" + x.caption + "\" -> \"" + y.caption + "\", fore "
                    + rgb(x.fore) + " -> " + rgb(y.fore) + ", back " + rgb(x.back) + " -> "
                    + rgb(y.back) + ", enabled " + std::to_string(x.enabled) + " -> "
-                   + std::to_string(y.enabled) + ", picture \"" + x.picture + "\" -> \""
-                   + y.picture + "\"";
+                   + std::to_string(y.enabled) + ", picture \"" + x.picture + "\" -> \"" + y.picture
+                   + "\"";
     }
     if (a.used != b.used || a.hand != b.hand || a.canplay != b.canplay)
         return "USED, HAND or CANPLAY";

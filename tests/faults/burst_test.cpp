@@ -101,14 +101,14 @@ QString judge(std::string_view name, bool enabled, const Snapshot& before, const
     if (name == "RepertBet") {
         if (10 - before.units > before.coins)
             return unchanged("BETx10 without the credits for it changed the table");
-        return after.coins == before.coins - (10 - before.units) && after.units == 10 &&
-                       after.inPlay && boxes.empty()
+        return after.coins == before.coins - (10 - before.units) && after.units == 10
+                       && after.inPlay && boxes.empty()
                    ? ""
                    : "BETx10 did not stake up to ten units and deal";
     }
     if (name == "START") {
-        return after.coins == before.coins && after.units == before.units && after.inPlay &&
-                       boxes.empty()
+        return after.coins == before.coins && after.units == before.units && after.inPlay
+                       && boxes.empty()
                    ? ""
                    : "START did not deal once";
     }
@@ -136,8 +136,8 @@ QString judge(std::string_view name, bool enabled, const Snapshot& before, const
                    ? ""
                    : "the program ended without running out of credits";
     }
-    return boxes.size() == 1 && after.cards == 0 && after.units == 0 &&
-                   after.coins == shown.coins && !after.inPlay
+    return boxes.size() == 1 && after.cards == 0 && after.units == 0 && after.coins == shown.coins
+                   && !after.inPlay
                ? ""
                : "after Yes the table is not ready for the next stake";
 }
@@ -148,10 +148,7 @@ class BurstTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(enterGameFolder(data));
-    }
+    void initTestCase() { QVERIFY(enterGameFolder(data)); }
 
     void thousandClicks()
     {
@@ -198,7 +195,8 @@ private slots:
             if (!violations.empty())
                 QFAIL(qPrintable(click + QString::fromStdString(violations.front())));
             const std::optional<int> status = game->view().exitStatus();
-            QVERIFY2(!status || *status == 0, qPrintable(click + "the program stopped on an error"));
+            QVERIFY2(!status || *status == 0,
+                     qPrintable(click + "the program stopped on an error"));
             const QString wrong = judge(name, enabled, before, after, boxes, status.has_value());
             QVERIFY2(wrong.isEmpty(), qPrintable(click + wrong));
             QCOMPARE(strayClicksTaken, 0);
@@ -233,8 +231,9 @@ private:
             name = buttons[chosen];
         } else {
             const auto controls = game->form().controls();
-            name = controls[std::uniform_int_distribution<std::size_t>(0, controls.size() - 1)(pick)]
-                       .name();
+            name =
+                controls[std::uniform_int_distribution<std::size_t>(0, controls.size() - 1)(pick)]
+                    .name();
         }
         return {name, game->view().widget(name)};
     }

@@ -82,7 +82,8 @@ TEST(Advisor, NeverAdvisesABlockedSlotAndIsDeterministic)
         click(form, "RepertBet");
         const int ended = platform.gamesEnded;
         while (platform.gamesEnded == ended) {
-            const Advisor::Advice advice = advisor.advise(form, static_cast<std::uint64_t>(decisions));
+            const Advisor::Advice advice =
+                advisor.advise(form, static_cast<std::uint64_t>(decisions));
             ASSERT_GE(advice.slot, 1);
             ASSERT_EQ(form.CANPLAY[advice.slot], -1);
             ASSERT_NE(form.HAND[advice.slot], 0);
@@ -92,7 +93,8 @@ TEST(Advisor, NeverAdvisesABlockedSlotAndIsDeterministic)
                     EXPECT_TRUE(std::isnan(advice.expected[static_cast<std::size_t>(k)]));
                 }
             }
-            const Advisor::Advice again = advisor.advise(form, static_cast<std::uint64_t>(decisions));
+            const Advisor::Advice again =
+                advisor.advise(form, static_cast<std::uint64_t>(decisions));
             EXPECT_EQ(again.slot, advice.slot);
             ++decisions;
             Card_Click(form, static_cast<std::int16_t>(advice.slot), form.CARD(advice.slot));

@@ -42,7 +42,8 @@ std::vector<sim::ShardRecord> shards(std::vector<std::string> args, int count)
     std::vector<sim::ShardRecord> result;
     for (int k = 1; k <= count; ++k) {
         std::vector<std::string> shardArgs = args;
-        shardArgs.insert(shardArgs.end(), {"--shard", std::to_string(k) + "/" + std::to_string(count)});
+        shardArgs.insert(shardArgs.end(),
+                         {"--shard", std::to_string(k) + "/" + std::to_string(count)});
         sim::ShardRecord shard{options(shardArgs), {}, 0.5};
         std::atomic<long long> progress{0};
         shard.tally = sim::simulate(shard.options, progress);
@@ -65,14 +66,15 @@ TEST(Simulator, TheReportOfASeedIsTheSameForAnyThreadsAndOtherSeedsDiffer)
     const std::string first = threads("1");
     EXPECT_EQ(first, threads("2"));
     EXPECT_EQ(first, threads("3"));
-    EXPECT_NE(first, reportWithoutSpeed(options({"--games", "3000", "--seed", "6", "--strategy", "random"})));
+    EXPECT_NE(first, reportWithoutSpeed(
+                         options({"--games", "3000", "--seed", "6", "--strategy", "random"})));
     EXPECT_NE(first.find("\"return_to_player_ci95\":["), std::string::npos);
 }
 
 TEST(Simulator, ThreeShardsMergedGiveTheReportOfOneRun)
 {
-    const std::vector<std::string> run{"--games", "1001", "--seed", "9", "--strategy", "heuristic",
-                                       "--stake", "3", "--check"};
+    const std::vector<std::string> run{"--games",   "1001",    "--seed", "9",      "--strategy",
+                                       "heuristic", "--stake", "3",      "--check"};
     std::string error;
     const auto merged = sim::mergeShards(shards(run, 3), error);
     ASSERT_TRUE(merged) << error;
@@ -90,7 +92,8 @@ TEST(Simulator, AnIncompleteDoubledOrMixedShardSetIsRefused)
     auto other = run;
     other[3] = "3";
     const auto foreign = shards(other, 3);
-    for (const auto& [set, reason] : std::vector<std::pair<std::vector<sim::ShardRecord>, std::string>>{
+    for (const auto& [set, reason] :
+         std::vector<std::pair<std::vector<sim::ShardRecord>, std::string>>{
              {{three[0], three[2]}, "shard 2 of 3 is missing"},
              {{three[0], three[1], three[1], three[2]}, "shard 2 of 3 is given twice"},
              {{three[0], foreign[1], three[2]}, "shards of different runs"},
@@ -141,10 +144,18 @@ TEST(Simulator, JudgingLeavesTheGamesAsTheyWere)
 
 TEST(Simulator, BadOptionsAreRefusedWithAReason)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--stake", "0"}, {"--stake", "11"}, {"--games"}, {"--games", "-5"},
-             {"--strategy", "best"}, {"--threads", "x"}, {"--frobnicate"}, {"--seed", "1.5"},
-             {"--shard", "4/3"}, {"--shard", "0/3"}, {"--shard", "3"}, {"merge"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--stake", "0"},
+                                                                  {"--stake", "11"},
+                                                                  {"--games"},
+                                                                  {"--games", "-5"},
+                                                                  {"--strategy", "best"},
+                                                                  {"--threads", "x"},
+                                                                  {"--frobnicate"},
+                                                                  {"--seed", "1.5"},
+                                                                  {"--shard", "4/3"},
+                                                                  {"--shard", "0/3"},
+                                                                  {"--shard", "3"},
+                                                                  {"merge"}}) {
         std::string error;
         EXPECT_FALSE(sim::parseOptions(args, error)) << args[0];
         EXPECT_FALSE(error.empty());
@@ -176,16 +187,18 @@ TEST(Simulator, AgreesWithTheConsoleOnASeededGame)
         Form1 form(platform);
         platform.form = &form;
         Form_Load(form);
-        const GameOutcome outcome = playGame(form, platform, Stake{2, false}, *strategyNamed("first"));
-        const std::string script =
-            "seed " + std::to_string(seed) + "\nclick BET\nclick BET\nclick START\n" + platform.clicks;
+        const GameOutcome outcome =
+            playGame(form, platform, Stake{2, false}, *strategyNamed("first"));
+        const std::string script = "seed " + std::to_string(seed)
+                                   + "\nclick BET\nclick BET\nclick START\n" + platform.clicks;
         std::istringstream in(script);
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(console::runScript(in, out, err), 0) << err.str();
         const std::string boxPay = "\\r\\n" + std::to_string(outcome.pay) + "クレジットの支払い";
         EXPECT_NE(out.str().find(boxPay), std::string::npos)
-            << "seed " << seed << " pays " << outcome.pay << "\n" << script << out.str();
+            << "seed " << seed << " pays " << outcome.pay << "\n"
+            << script << out.str();
         EXPECT_EQ(platform.placements, outcome.cardsPlaced);
     }
 }

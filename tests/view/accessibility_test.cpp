@@ -31,8 +31,8 @@ QString spoken(Game& game, std::string_view name)
 // hearts, clubs.
 QString expectedCardName(int code)
 {
-    static const QStringList ranks{"ace", "two", "three", "four", "five", "six", "seven",
-                                   "eight", "nine", "ten", "jack", "queen", "king"};
+    static const QStringList ranks{"ace",   "two",  "three", "four", "five",  "six", "seven",
+                                   "eight", "nine", "ten",   "jack", "queen", "king"};
     static const QStringList suits{"diamonds", "spades", "hearts", "clubs"};
     return ranks[(code - 1) % 13] + " of " + suits[(code - 1) / 13];
 }
@@ -47,10 +47,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(enterGameFolder(data));
-    }
+    void initTestCase() { QVERIFY(enterGameFolder(data)); }
 
     void cardNamesRunThroughTheSuits()
     {
@@ -113,9 +110,9 @@ private slots:
                      expectedCardName(code) + ", in a slot");
         }
 
-        for (const auto& [name, words] : {std::pair{"BET", "Bet"},
-                                          std::pair{"RepertBet", "Bet ten"},
-                                          std::pair{"START", "Start"}}) {
+        for (const auto& [name, words] :
+             {std::pair{"BET", "Bet"}, std::pair{"RepertBet", "Bet ten"},
+              std::pair{"START", "Start"}}) {
             // Screen readers add the button's tooltip as its description.
             QCOMPARE(accessible(game, name)->text(QAccessible::Name), QString(words));
             QVERIFY2(accessible(game, name)->state().disabled, name);

@@ -1,13 +1,13 @@
 // Measures, in the real window, what the costliest clicks of a game take from the mouse click to
 // the end of the repaint, and what the advice of key H takes. Prints medians; asserts nothing.
 // Run from the build's bin folder (it needs the card pictures): nablo-clickcost [runs]
+#include "advice/strategy.h"
 #include "app/advicetext.h"
 #include "app/captionfont.h"
 #include "app/datafolder.h"
 #include "app/dialogstyle.h"
 #include "app/qtplatform.h"
 #include "app/tableview.h"
-#include "advice/strategy.h"
 #include "deck/cards.h"
 #include "game/reset.h"
 #include "table/board.h"
@@ -57,8 +57,8 @@ Figures figures(std::vector<double> times)
 
 void print(const char* what, const Figures& f)
 {
-    std::printf("%-58s median %8.3f ms  p90 %8.3f ms  max %8.3f ms  (%zu runs)\n", what,
-                f.median, f.p90, f.max, f.runs);
+    std::printf("%-58s median %8.3f ms  p90 %8.3f ms  max %8.3f ms  (%zu runs)\n", what, f.median,
+                f.p90, f.max, f.runs);
 }
 
 // A game in play between two clicks: the pile card, the five slots (0 empty), the cards placed
@@ -138,25 +138,33 @@ int main(int argc, char* argv[])
     // Forty-six cards placed, the queen of clubs the only card left to draw: the draw needs a
     // hundred attempts on average, each reseeding from the clock.
     print("placement drawing the last card of a pass",
-          timeClicks(platform, form, view, runs, [](Form1& f) {
-              layOut(f, 5, {1, 2, 3, 14, 27}, 46, {51});
-          }, "CARD1"));
+          timeClicks(
+              platform, form, view, runs,
+              [](Form1& f) {
+                  layOut(f, 5, {1, 2, 3, 14, 27}, 46, {51});
+              },
+              "CARD1"));
 
     // Fifty-one cards placed in the first pass, one card left in the slots: placing it begins the
     // second pass, resets the card board and deals five new cards.
-    print("placement beginning the second pass",
-          timeClicks(platform, form, view, runs, [](Form1& f) {
-              layOut(f, 5, {0, 0, 9, 0, 0}, 51, {});
-          }, "CARD3"));
+    print("placement beginning the second pass", timeClicks(
+                                                     platform, form, view, runs,
+                                                     [](Form1& f) {
+                                                         layOut(f, 5, {0, 0, 9, 0, 0}, 51, {});
+                                                     },
+                                                     "CARD3"));
 
     // An ordinary placement early in a game, for comparison.
     print("placement early in a game",
-          timeClicks(platform, form, view, runs, [](Form1& f) {
-              layOut(f, 5, {1, 2, 3, 14, 27}, 6, {4, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18,
-                                                  19, 20, 21, 22, 23, 24, 25, 26, 28, 29, 30,
-                                                  31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,
-                                                  42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
-          }, "CARD1"));
+          timeClicks(
+              platform, form, view, runs,
+              [](Form1& f) {
+                  layOut(f, 5, {1, 2, 3, 14, 27}, 6,
+                         {4,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21,
+                          22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
+                          39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
+              },
+              "CARD1"));
 
     // The advice of key H, on fresh deals (every slot playable, the whole game still ahead) and on
     // every later table of those games with a choice of slots (with one, it answers at once).

@@ -69,10 +69,7 @@ class PlayAidsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(enterGameFolder(data));
-    }
+    void initTestCase() { QVERIFY(enterGameFolder(data)); }
 
     void keysPressOnlyEnabledButtons()
     {
@@ -290,8 +287,7 @@ private slots:
         type(game, Qt::Key_F1);
         for (const char* key : {"<b>1</b>", "<b>5</b>", "<b>B</b>", "<b>X</b>", "<b>S</b>",
                                 "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>T</b>",
-                                "<b>F1</b>", "<b>F2</b>",
-                                "<b>Y</b>", "<b>N</b>", "How to play"})
+                                "<b>F1</b>", "<b>F2</b>", "<b>Y</b>", "<b>N</b>", "How to play"})
             QVERIFY2(text.contains(key), key);
         QVERIFY(!game.view().aids().isDemoRunning());
         QVERIFY(snapshot(game.form()) == dealt);

@@ -21,7 +21,10 @@ using namespace nablo;
 
 namespace {
 QStringList printed;
-void recordMessage(QtMsgType, const QMessageLogContext&, const QString& text) { printed.append(text); }
+void recordMessage(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    printed.append(text);
+}
 
 // A twentieth of a second of silence: 8 kHz, mono, 16 bits.
 bool writeSilence(const QString& path)
@@ -35,8 +38,8 @@ bool writeSilence(const QString& path)
     out.writeRawData("RIFF", 4);
     out << quint32(36 + dataSize);
     out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000)
-        << quint16(2) << quint16(16);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+        << quint16(16);
     out.writeRawData("data", 4);
     out << dataSize;
     out.writeRawData(QByteArray(dataSize, '\0').constData(), dataSize);
@@ -77,10 +80,11 @@ private slots:
             return {};
         };
         const QString missing = failure("cards\\d3.jpg");
-        QCOMPARE(missing, QString("Cannot load picture \"cards\\d3.jpg\" (cards/d3.jpg): File not found"));
+        QCOMPARE(missing,
+                 QString("Cannot load picture \"cards\\d3.jpg\" (cards/d3.jpg): File not found"));
         const QString broken = failure("cards\\d2.jpg");
-        QVERIFY2(broken.startsWith("Cannot load picture \"cards\\d2.jpg\" (cards/d2.jpg): ") &&
-                     !broken.endsWith(": "),
+        QVERIFY2(broken.startsWith("Cannot load picture \"cards\\d2.jpg\" (cards/d2.jpg): ")
+                     && !broken.endsWith(": "),
                  qPrintable(broken));
         // Nothing is kept of a picture that failed: loading it again fails again.
         QCOMPARE(failure("cards\\d2.jpg"), broken);

@@ -31,8 +31,8 @@ void compareWithModel(Game& game)
         QVERIFY2(widget, design.name.data());
         QCOMPARE(widget->objectName(), qString(design.name));
         QCOMPARE(widget->parentWidget(), &view);
-        QCOMPARE(widget->geometry(), QRect(design.left / 15, design.top / 15, design.width / 15,
-                                           design.height / 15));
+        QCOMPARE(widget->geometry(),
+                 QRect(design.left / 15, design.top / 15, design.width / 15, design.height / 15));
         QCOMPARE(widget->isEnabled(), control.enabled());
         const QString caption = QString::fromStdString(control.caption());
         const QString picture = QString::fromStdString(control.picture());
@@ -223,8 +223,8 @@ private slots:
         Answer answer = Answer::No;
         game.view().runEvent([&] {
             game.form().COINS().setCaption("42");
-            answer = game.platform().showMessage({"title", "text", MessageButtons::YesNo,
-                                                  MessageIcon::Question});
+            answer = game.platform().showMessage(
+                {"title", "text", MessageButtons::YesNo, MessageIcon::Question});
         });
 
         QCOMPARE(coinsShown, QString("42"));

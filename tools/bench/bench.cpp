@@ -3,8 +3,8 @@
 #include "advice/headless.h"
 #include "advice/trainer.h"
 #include "deck/cards.h"
-#include "game/events.h"
 #include "game/bonus.h"
+#include "game/events.h"
 #include "game/place.h"
 #include "game/reset.h"
 #include "table/form.h"
@@ -27,7 +27,8 @@ void completeGames(benchmark::State& state)
             form.COINS().setCaption("1000000000");
             INITGAME(form);
         }
-        benchmark::DoNotOptimize(playGame(form, platform, Stake{10, true}, *strategyNamed("first")));
+        benchmark::DoNotOptimize(
+            playGame(form, platform, Stake{10, true}, *strategyNamed("first")));
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -76,8 +76,8 @@ Answer ConsolePlatform::showMessage(const MessageBox& box)
             answer = Answer::No;
     }
     out_ << "{\"msgbox\":{\"title\":" << quoted(box.title) << ",\"text\":" << quoted(box.text)
-         << ",\"buttons\":\"" << (yesNo ? "YesNo" : "OK") << "\",\"icon\":\""
-         << iconName(box.icon) << "\"},\"answer\":\"" << answerName(answer) << "\"}\n";
+         << ",\"buttons\":\"" << (yesNo ? "YesNo" : "OK") << "\",\"icon\":\"" << iconName(box.icon)
+         << "\"},\"answer\":\"" << answerName(answer) << "\"}\n";
     return answer;
 }
 

@@ -29,7 +29,10 @@ public:
     float nextRandom() override;
 
     // Told after the end of a game has been written.
-    void setGameEndedHook(std::function<void(const GameOutcome&)> hook) { gameEnded_ = std::move(hook); }
+    void setGameEndedHook(std::function<void(const GameOutcome&)> hook)
+    {
+        gameEnded_ = std::move(hook);
+    }
 
 private:
     std::ostream& out_;

@@ -1,7 +1,6 @@
 #include "script.h"
 
 #include "consoleplatform.h"
-#include "training.h"
 #include "deck/cards.h"
 #include "deck/draw.h"
 #include "game/betting.h"
@@ -16,6 +15,7 @@
 #include "table/board.h"
 #include "table/errors.h"
 #include "table/form.h"
+#include "training.h"
 #include "wager/payout.h"
 
 #include <charconv>
@@ -54,8 +54,7 @@ Int integer(const std::string& text, const std::string& what)
         || value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max())
         throw BadLine{what + " must be a whole number from "
                       + std::to_string(std::numeric_limits<Int>::min()) + " to "
-                      + std::to_string(std::numeric_limits<Int>::max()) + ", not \"" + text
-                      + "\""};
+                      + std::to_string(std::numeric_limits<Int>::max()) + ", not \"" + text + "\""};
     return static_cast<Int>(value);
 }
 
@@ -251,7 +250,7 @@ std::function<void()> Interpreter::parseTraining(const std::vector<std::string>&
 }
 
 std::function<void()> Interpreter::parseSet(const std::vector<std::string>& words,
-                                             const std::string& line)
+                                            const std::string& line)
 {
     if (words.size() < 3)
         throw BadLine{"usage: set NAME VALUE"};
@@ -285,12 +284,18 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
     const std::string& name = words[1];
     using Procedure = void (*)(Form1&);
     static const std::vector<std::pair<std::string, Procedure>> plain{
-        {"Form_Load", Form_Load},         {"INITGAME", INITGAME},
-        {"B_CHECK", B_CHECK},             {"BET_Click", BET_Click},
-        {"RepertBet_Click", RepertBet_Click}, {"START_Click", START_Click},
-        {"PAYOUT", PAYOUT},               {"L_CHECK", L_CHECK},
-        {"CARD1_Click", CARD1_Click},     {"CARD2_Click", CARD2_Click},
-        {"CARD3_Click", CARD3_Click},     {"CARD4_Click", CARD4_Click},
+        {"Form_Load", Form_Load},
+        {"INITGAME", INITGAME},
+        {"B_CHECK", B_CHECK},
+        {"BET_Click", BET_Click},
+        {"RepertBet_Click", RepertBet_Click},
+        {"START_Click", START_Click},
+        {"PAYOUT", PAYOUT},
+        {"L_CHECK", L_CHECK},
+        {"CARD1_Click", CARD1_Click},
+        {"CARD2_Click", CARD2_Click},
+        {"CARD3_Click", CARD3_Click},
+        {"CARD4_Click", CARD4_Click},
         {"CARD5_Click", CARD5_Click},
     };
     for (const auto& entry : plain) {

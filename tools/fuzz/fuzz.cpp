@@ -11,10 +11,10 @@
 #include "table/form.h"
 #include "table/numbers.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstddef>
 #include <string>
 
 namespace {
@@ -53,9 +53,10 @@ public:
 
     Answer showMessage(const MessageBox& box) override
     {
-        const Answer answer = (nextAnswerNo_ && box.buttons == MessageButtons::YesNo)
-                                  ? Answer::No
-                                  : (box.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::OK);
+        const Answer answer =
+            (nextAnswerNo_ && box.buttons == MessageButtons::YesNo)
+                ? Answer::No
+                : (box.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::OK);
         nextAnswerNo_ = false;
         return answer;
     }
@@ -90,7 +91,8 @@ void checkInvariants(Form1& form)
         fault(broken.front());
 }
 
-constexpr const char* clickable[] = {"BET", "RepertBet", "START", "CARD1", "CARD2", "CARD3", "CARD4", "CARD5"};
+constexpr const char* clickable[] = {"BET",   "RepertBet", "START", "CARD1",
+                                     "CARD2", "CARD3",     "CARD4", "CARD5"};
 
 // One click. When it ended a game, the credits must be those of the last reset, less the stake,
 // plus the pay; they are then the baseline of the next game. Returns false when the program ended.
@@ -108,7 +110,8 @@ bool clickAndSettle(Form1& form, FuzzPlatform& platform, const char* name, doubl
         const double credits = readNumber(form.COINS());
         const double expected = creditsAtReset - stake + platform.lastPay;
         if (credits != expected)
-            fault("credits " + numberText(credits) + " after a game, expected " + numberText(expected));
+            fault("credits " + numberText(credits) + " after a game, expected "
+                  + numberText(expected));
         creditsAtReset = credits;
     }
     return programGoesOn;

@@ -20,7 +20,8 @@ void drawProgress(long long done, long long total)
 {
     constexpr int width = 40;
     const int filled = static_cast<int>(width * done / total);
-    std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+    std::fprintf(stderr, "\r[%s%s] %3d%%",
+                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
                  std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
                  static_cast<int>(100 * done / total));
     std::fflush(stderr);
@@ -36,7 +37,8 @@ ShardRecord play(const Options& options)
     const auto start = std::chrono::steady_clock::now();
     std::thread worker([&] {
         shard.tally = simulate(options, progress);
-        shard.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        shard.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     });
 
     const bool terminal = isatty(STDERR_FILENO) != 0;

@@ -13,7 +13,10 @@ std::string strategyNames()
     std::string names;
     const auto all = strategies();
     for (std::size_t i = 0; i < all.size(); ++i)
-        names += std::string(i == 0 ? "" : i + 1 == all.size() ? " or " : ", ") + std::string(all[i].name);
+        names += std::string(i == 0                ? ""
+                             : i + 1 == all.size() ? " or "
+                                                   : ", ")
+                 + std::string(all[i].name);
     return names;
 }
 
@@ -25,7 +28,8 @@ std::string usage()
         "usage: nablo-sim [OPTIONS]\n"
         "       nablo-sim merge [--json] FILE...\n"
         "Plays complete games headless on the game's own procedures and reports what they pay.\n"
-        "Game number i of a run draws from a stream of its own seeded by (seed, i): the report of a\n"
+        "Game number i of a run draws from a stream of its own seeded by (seed, i): the report of "
+        "a\n"
         "seed is the same for any number of threads or shards.\n"
         "\n"
         "  --games N        games to play (default 100000)\n"
@@ -45,7 +49,8 @@ std::string usage()
         "  --shard K/N      play only games K-1, K-1+N, K-1+2N, ... of the run and print their\n"
         "                   tally as JSON, for \"merge\" (K from 1 to N)\n"
         "  --check          check the table's invariants after every click\n"
-        "  --judge          judge every placement against the advisor: credits given up, share matched\n"
+        "  --judge          judge every placement against the advisor: credits given up, share "
+        "matched\n"
         "  --json           print the report as one JSON object\n"
         "  --help           show this help\n"
         "\n"

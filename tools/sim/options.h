@@ -15,7 +15,7 @@ struct Options {
     const StrategyInfo* strategy = &strategies().front();
     int threads = 0; // 0: every core
     std::uint64_t seed = 1;
-    int rollouts = 64; // advisor continuations per playable slot
+    int rollouts = 64;  // advisor continuations per playable slot
     int shardIndex = 1; // this process plays games shardIndex - 1, + shardCount, ...
     int shardCount = 1;
     bool sharded = false; // --shard given: print the shard's tally for a merge

@@ -52,8 +52,8 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
     out += "stake            " + stakeText(options) + "\n";
     out += "return to player " + format("%.4f", s.returnToPlayer) + "  (95% CI "
            + format("%.4f", s.ciLow) + " .. " + format("%.4f", s.ciHigh) + ")\n";
-    out += "pay per game     mean " + format("%.3f", s.meanPay) + ", sd "
-           + format("%.3f", s.sdPay) + " credits\n";
+    out += "pay per game     mean " + format("%.3f", s.meanPay) + ", sd " + format("%.3f", s.sdPay)
+           + " credits\n";
     out += "first pass done  " + format("%.4f%%", 100 * tally.firstPassDone / n) + "\n";
     out += "all 104 cards    " + format("%.5f%%", 100 * tally.allCards / n) + "\n";
     out += "cards placed     ";
@@ -63,8 +63,7 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
                + format("%.3f%%", 100 * tally.tiers[i] / n);
     out += "\nhits per game    ";
     for (std::size_t i = 0; i < handNames.size(); ++i)
-        out += std::string(i ? ", " : "") + handNames[i] + ": "
-               + format("%.5f", tally.hits[i] / n);
+        out += std::string(i ? ", " : "") + handNames[i] + ": " + format("%.5f", tally.hits[i] / n);
     out += "\ngames per second " + format("%.0f", s.gamesPerSecond) + "\n";
     if (options.judge)
         out += "against advisor  " + format("%.3f", tally.givenUpMicro / 1e6 / n)
@@ -72,10 +71,10 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
                + format("%.2f%%", 100.0 * tally.matched / std::max(1LL, tally.judged)) + " of "
                + std::to_string(tally.judged) + " placements matched\n";
     if (options.check)
-        out += "invariants       " + (tally.violations == 0
-                                          ? std::string("held after every click")
-                                          : std::to_string(tally.violations)
-                                                + " broken, first: " + tally.firstViolation)
+        out += "invariants       "
+               + (tally.violations == 0 ? std::string("held after every click")
+                                        : std::to_string(tally.violations)
+                                              + " broken, first: " + tally.firstViolation)
                + "\n";
     return out;
 }
@@ -90,7 +89,8 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
     out += ",\"betx10\":" + std::string(options.stake.allAtOnce ? "true" : "false");
     out += ",\"seed\":" + std::to_string(options.seed);
     out += ",\"return_to_player\":" + format("%.6f", s.returnToPlayer);
-    out += ",\"return_to_player_ci95\":[" + format("%.6f", s.ciLow) + "," + format("%.6f", s.ciHigh) + "]";
+    out += ",\"return_to_player_ci95\":[" + format("%.6f", s.ciLow) + "," + format("%.6f", s.ciHigh)
+           + "]";
     out += ",\"pay_mean\":" + format("%.6f", s.meanPay);
     out += ",\"pay_sd\":" + format("%.6f", s.sdPay);
     out += ",\"first_pass_rate\":" + format("%.8f", tally.firstPassDone / n);
@@ -98,10 +98,12 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
     out += ",\"cards_placed\":{";
     const auto tiers = tierNames();
     for (std::size_t i = 0; i < tiers.size(); ++i)
-        out += std::string(i ? "," : "") + "\"" + tiers[i] + "\":" + format("%.8f", tally.tiers[i] / n);
+        out += std::string(i ? "," : "") + "\"" + tiers[i]
+               + "\":" + format("%.8f", tally.tiers[i] / n);
     out += "},\"hits_per_game\":{";
     for (std::size_t i = 0; i < handNames.size(); ++i)
-        out += std::string(i ? "," : "") + "\"" + handNames[i] + "\":" + format("%.8f", tally.hits[i] / n);
+        out += std::string(i ? "," : "") + "\"" + handNames[i]
+               + "\":" + format("%.8f", tally.hits[i] / n);
     out += "},\"games_per_second\":" + format("%.1f", s.gamesPerSecond);
     if (options.check)
         out += ",\"invariant_violations\":" + std::to_string(tally.violations);

@@ -47,8 +47,9 @@ private:
 
 void FlatObject::skipBlanks()
 {
-    while (!rest_.empty() && (rest_.front() == ' ' || rest_.front() == '\n' || rest_.front() == '\r'
-                              || rest_.front() == '\t'))
+    while (!rest_.empty()
+           && (rest_.front() == ' ' || rest_.front() == '\n' || rest_.front() == '\r'
+               || rest_.front() == '\t'))
         rest_.remove_prefix(1);
 }
 
@@ -60,15 +61,17 @@ bool FlatObject::token(std::string& out)
         return false;
     if (rest_.front() == '"') {
         const std::size_t end = rest_.find('"', 1);
-        if (end == std::string_view::npos || rest_.substr(1, end - 1).find('\\') != std::string_view::npos)
+        if (end == std::string_view::npos
+            || rest_.substr(1, end - 1).find('\\') != std::string_view::npos)
             return false;
         out = rest_.substr(1, end - 1);
         rest_.remove_prefix(end + 1);
         return true;
     }
     std::size_t length = 0;
-    while (length < rest_.size() && std::string_view("+-.0123456789eEtruefalsn").find(rest_[length])
-                                        != std::string_view::npos)
+    while (length < rest_.size()
+           && std::string_view("+-.0123456789eEtruefalsn").find(rest_[length])
+                  != std::string_view::npos)
         ++length;
     out = rest_.substr(0, length);
     rest_.remove_prefix(length);
@@ -166,8 +169,8 @@ bool readOptions(const FlatObject& o, Options& options)
            && whole(o.text("stake_units"), options.stake.units)
            && flag("betx10", options.stake.allAtOnce) && o.has("rollouts")
            && whole(o.text("rollouts"), options.rollouts) && flag("check", options.check)
-           && flag("judge", options.judge)
-           && o.has("shard") && whole(o.text("shard"), options.shardIndex) && o.has("shards")
+           && flag("judge", options.judge) && o.has("shard")
+           && whole(o.text("shard"), options.shardIndex) && o.has("shards")
            && whole(o.text("shards"), options.shardCount) && options.shardIndex >= 1
            && options.shardIndex <= options.shardCount;
 }
@@ -193,8 +196,8 @@ std::string runText(const Options& o)
     return "seed " + std::to_string(o.seed) + ", " + std::to_string(o.games) + " games, strategy "
            + std::string(o.strategy->name) + ", stake " + std::to_string(o.stake.units)
            + (o.stake.allAtOnce ? " (BETx10)" : "") + ", " + std::to_string(o.rollouts)
-           + " rollouts" + (o.check ? ", checked" : "") + (o.judge ? ", judged" : "") + ", " + std::to_string(o.shardCount)
-           + " shards";
+           + " rollouts" + (o.check ? ", checked" : "") + (o.judge ? ", judged" : "") + ", "
+           + std::to_string(o.shardCount) + " shards";
 }
 
 } // namespace

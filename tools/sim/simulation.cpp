@@ -11,14 +11,17 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
 #include <thread>
+#include <utility>
 
 namespace nablo::sim {
 
 namespace {
 
-std::string range(int first, int last) { return std::to_string(first) + "-" + std::to_string(last); }
+std::string range(int first, int last)
+{
+    return std::to_string(first) + "-" + std::to_string(last);
+}
 
 } // namespace
 
@@ -87,7 +90,8 @@ constexpr double bankroll = 1e9;
 class Player {
 public:
     Player(const Options& options, Tally& tally)
-        : options_(options), tally_(tally), platform_(1), form_(platform_), advisor_(options.rollouts)
+        : options_(options), tally_(tally), platform_(1), form_(platform_),
+          advisor_(options.rollouts)
     {
         Form_Load(form_);
         if (options.judge)
@@ -131,7 +135,8 @@ private:
     {
         ++tally_.games;
         tally_.paid += outcome.pay;
-        tally_.paidSquares += static_cast<WideSum>(static_cast<long long>(outcome.pay) * outcome.pay);
+        tally_.paidSquares +=
+            static_cast<WideSum>(static_cast<long long>(outcome.pay) * outcome.pay);
         ++tally_.tiers[static_cast<std::size_t>(tierOf(outcome.cardsPlaced))];
         for (std::size_t k = 0; k < 5; ++k)
             tally_.hits[k] += outcome.hits[k];

@@ -21,18 +21,18 @@ __extension__ using WideSum = unsigned __int128;
 // Whole-number sums over games, so that adding tallies in any order gives the same figures.
 struct Tally {
     long long games = 0;
-    long long paid = 0;        // credits paid over all games
-    WideSum paidSquares = 0;   // sum of the squares of each game's pay
+    long long paid = 0;      // credits paid over all games
+    WideSum paidSquares = 0; // sum of the squares of each game's pay
     std::array<long long, tierCount> tiers{};
     std::array<long long, 5> hits{};
-    long long firstPassDone = 0; // 52 or more cards
-    long long allCards = 0;      // 104 cards
-    long long violations = 0;    // invariants broken, counted after every click
+    long long firstPassDone = 0;       // 52 or more cards
+    long long allCards = 0;            // 104 cards
+    long long violations = 0;          // invariants broken, counted after every click
     long long firstViolationGame = -1; // the lowest game number with a broken invariant
     std::string firstViolation;
-    long long judged = 0;        // placements judged against the advisor (--judge)
-    long long matched = 0;       // of them, the advisor's choice
-    long long givenUpMicro = 0;  // expected credits they gave up, in millionths
+    long long judged = 0;       // placements judged against the advisor (--judge)
+    long long matched = 0;      // of them, the advisor's choice
+    long long givenUpMicro = 0; // expected credits they gave up, in millionths
 
     void add(const Tally& other);
 };
