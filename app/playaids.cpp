@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,16 @@ PlayAids::PlayAids(TableView& view, const Form1& form)
 
 KeyTable PlayAids::makeKeyTable()
 {
+    KeyTable keys = tableKeys();
+    KeyTable aids = aidKeys();
+    keys.insert(keys.end(), std::make_move_iterator(aids.begin()),
+                std::make_move_iterator(aids.end()));
+    return keys;
+}
+
+// The keys that click the table's own controls.
+KeyTable PlayAids::tableKeys()
+{
     auto pressButton = [this](std::string name) {
         return [this, name](int) { view_.pressControl(name); };
     };
@@ -103,6 +114,13 @@ KeyTable PlayAids::makeKeyTable()
          tr("start the game (START)"),
          buttonEnabled("START"),
          pressButton("START")},
+    };
+}
+
+// The keys of the aids themselves, and the help's word on Tab and Space.
+KeyTable PlayAids::aidKeys()
+{
+    return {
         {{Qt::Key_H},
          QStringLiteral("<b>H</b>"),
          tr("advice: each playable card shows what it is expected to pay, and the best slot "

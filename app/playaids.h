@@ -86,6 +86,8 @@ protected:
 
 private:
     KeyTable makeKeyTable();
+    KeyTable tableKeys();
+    KeyTable aidKeys();
     void clearAdvice();
     void stopDemo();
     void demoStep();

@@ -152,6 +152,33 @@ std::string dump(const Form1& form)
     return out;
 }
 
+using Procedure = void (*)(Form1&);
+
+// The procedures that take the form alone and return nothing, by name; nullptr for any other.
+Procedure plainProcedure(std::string_view name)
+{
+    static const std::vector<std::pair<std::string_view, Procedure>> plain{
+        {"Form_Load", Form_Load},
+        {"INITGAME", INITGAME},
+        {"B_CHECK", B_CHECK},
+        {"BET_Click", BET_Click},
+        {"RepertBet_Click", RepertBet_Click},
+        {"START_Click", START_Click},
+        {"PAYOUT", PAYOUT},
+        {"L_CHECK", L_CHECK},
+        {"CARD1_Click", CARD1_Click},
+        {"CARD2_Click", CARD2_Click},
+        {"CARD3_Click", CARD3_Click},
+        {"CARD4_Click", CARD4_Click},
+        {"CARD5_Click", CARD5_Click},
+    };
+    for (const auto& entry : plain) {
+        if (entry.first == name)
+            return entry.second;
+    }
+    return nullptr;
+}
+
 class Interpreter {
 public:
     Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_), training_(out)
@@ -282,28 +309,9 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
     if (words.size() < 2)
         throw BadLine{"usage: call PROCEDURE ARGUMENTS"};
     const std::string& name = words[1];
-    using Procedure = void (*)(Form1&);
-    static const std::vector<std::pair<std::string, Procedure>> plain{
-        {"Form_Load", Form_Load},
-        {"INITGAME", INITGAME},
-        {"B_CHECK", B_CHECK},
-        {"BET_Click", BET_Click},
-        {"RepertBet_Click", RepertBet_Click},
-        {"START_Click", START_Click},
-        {"PAYOUT", PAYOUT},
-        {"L_CHECK", L_CHECK},
-        {"CARD1_Click", CARD1_Click},
-        {"CARD2_Click", CARD2_Click},
-        {"CARD3_Click", CARD3_Click},
-        {"CARD4_Click", CARD4_Click},
-        {"CARD5_Click", CARD5_Click},
-    };
-    for (const auto& entry : plain) {
-        if (entry.first == name) {
-            expectCount(words, 2, "call " + name);
-            const Procedure procedure = entry.second;
-            return [this, procedure] { procedure(form_); };
-        }
+    if (const Procedure procedure = plainProcedure(name)) {
+        expectCount(words, 2, "call " + name);
+        return [this, procedure] { procedure(form_); };
     }
     if (name == "S_CHECK") {
         expectCount(words, 2, "call S_CHECK");
