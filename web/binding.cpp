@@ -99,14 +99,25 @@ std::string figure(double value)
 // The advice in the words of the desktop's title bar.
 std::string adviceSummary(const std::vector<int>& playable, const Advisor::Advice& advice)
 {
+    if (playable.empty() || advice.slot == 0)
+        return {};
     if (playable.size() == 1)
         return "advice: only slot " + std::to_string(playable.front()) + " can be placed";
-    std::string estimates;
+    return "advice: slot " + std::to_string(advice.slot);
+}
+
+// What each playable slot is expected to pay, for the figures on its card.
+std::string expectedPays(const std::vector<int>& playable, const Advisor::Advice& advice)
+{
+    std::string json;
     for (const int slot : playable) {
-        estimates += (estimates.empty() ? "" : ", ") + std::string("slot ") + std::to_string(slot)
-                     + ": " + figure(advice.expected[static_cast<std::size_t>(slot)]);
+        const double expected = advice.expected[static_cast<std::size_t>(slot)];
+        if (std::isnan(expected))
+            continue;
+        json += (json.empty() ? "{\"slot\":" : ",{\"slot\":") + std::to_string(slot)
+                + ",\"expected\":\"" + figure(expected) + "\"}";
     }
-    return "advice: slot " + std::to_string(advice.slot) + " (" + estimates + " credits)";
+    return "[" + json + "]";
 }
 
 } // namespace
@@ -182,16 +193,18 @@ EMSCRIPTEN_KEEPALIVE const char* nablo_in_play()
     return answer(isRunningGame() ? "true" : "false");
 }
 
-// The advisor's choice on this table: {"slot":k,"summary":"..."}; slot 0 when not in play.
+// The advisor's choice on this table: {"slot":k,"summary":"...","expected":[{"slot":s,
+// "expected":"12.3"},...]}, the figures as the desktop prints them; slot 0 when not in play.
 EMSCRIPTEN_KEEPALIVE const char* nablo_advice()
 {
     if (!isRunningGame())
-        return answer("{\"slot\":0,\"summary\":\"\"}");
+        return answer("{\"slot\":0,\"summary\":\"\",\"expected\":[]}");
     const Form1& form = session->form;
     const Advisor::Advice advice = adviseOn(form);
     const std::vector<int> playable = playableSlots(form);
-    return answer("{\"slot\":" + std::to_string(advice.slot) + ",\"summary\":"
-                  + quoted(advice.slot ? adviceSummary(playable, advice) : "") + "}");
+    return answer("{\"slot\":" + std::to_string(advice.slot)
+                  + ",\"summary\":" + quoted(adviceSummary(playable, advice))
+                  + ",\"expected\":" + expectedPays(playable, advice) + "}");
 }
 
 } // extern "C"

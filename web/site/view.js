@@ -17,7 +17,12 @@ class TableView {
     this.adviceFrame = document.createElement("div");
     this.adviceFrame.id = "advice-frame";
     this.adviceFrame.hidden = true;
-    root.append(this.adviceFrame);
+    this.badges = document.createElement("div");
+    this.badges.id = "advice-badges";
+    this.badges.setAttribute("role", "group");
+    this.badges.setAttribute("aria-label", "Expected pay of the playable slots");
+    this.badges.hidden = true;
+    root.append(this.adviceFrame, this.badges);
   }
 
   // Points to pixels at 96 dots an inch, rounded, as the desktop sizes its caption fonts.
@@ -134,19 +139,51 @@ class TableView {
       caption.style.transform = "scaleX(" + Math.max(0.75, room / needed) + ")";
   }
 
-  showAdvice(slot) {
+  // The advised slot outlined, and on each playable card what it is expected to pay: the
+  // advised one's figure green and outlined, as the desktop draws them. notes: [{slot,
+  // expected}], the figures as the game words them.
+  showAdvice(slot, notes = []) {
     const frame = this.adviceFrame;
+    this.badges.replaceChildren();
+    this.badges.hidden = !notes.length;
+    this.badges.setAttribute("aria-description",
+                             notes.map((note) => note.expected).join(", "));
+    for (const note of notes)
+      this.badges.append(this.badge(note, note.slot === slot));
     if (!slot) {
       frame.hidden = true;
       return;
     }
     // Around the slot's button, in the gap between it and its neighbours.
-    const control = this.design.controls.find((c) => c.name === "CARD" + slot);
+    const control = this.slotDesign(slot);
     const width = 3;
     frame.style.left = control.left - width + "px";
     frame.style.top = control.top - width + "px";
     frame.style.width = control.width + 2 * width + "px";
     frame.style.height = control.height + 2 * width + "px";
     frame.hidden = false;
+  }
+
+  slotDesign(slot) { return this.design.controls.find((c) => c.name === "CARD" + slot); }
+
+  // Near the foot of the card, inside its edges.
+  badge(note, advised) {
+    const card = this.slotDesign(note.slot);
+    const margin = 6, height = 44;
+    const badge = document.createElement("div");
+    badge.className = advised ? "advice-badge advised" : "advice-badge";
+    badge.dataset.slot = note.slot;
+    badge.style.left = card.left + margin + "px";
+    badge.style.top = card.top + card.height - margin - height + "px";
+    badge.style.width = card.width - 2 * margin + "px";
+    badge.style.height = height + "px";
+    const figure = document.createElement("span");
+    figure.className = "figure";
+    figure.textContent = note.expected;
+    const words = document.createElement("span");
+    words.className = "words";
+    words.textContent = "credits expected";
+    badge.append(figure, words);
+    return badge;
   }
 }
