@@ -5,7 +5,7 @@
 
 const RunState = { running: 0, ended: 1, failed: 2 };
 const demoInterval = 500;     // milliseconds between the demo's placements
-const soundNoteShown = 3000;  // milliseconds the status line tells the sound switch
+const soundNoteShown = 3000;  // milliseconds the status line tells that the sound is back on
 
 // The card pictures, loaded and decoded before the first click, so that the game's request
 // for one is answered at once.
@@ -132,9 +132,19 @@ class MessageBoxes {
         this.open = false;
         resolve(value);
       };
-      // Closing a question box answers No.
-      const onCancel = (event) => { event.preventDefault(); answer(yesNo ? 2 : 0); };
+      // Esc closes an OK box; a question is answered only by its buttons, Y, N or Enter.
+      const onCancel = (event) => {
+        event.preventDefault();
+        if (!yesNo)
+          answer(0);
+      };
       const onKey = (event) => {
+        // Kept from the browser, which would close the box on a second Esc whatever the page
+        // says.
+        if (yesNo && event.key === "Escape") {
+          event.preventDefault();
+          return;
+        }
         const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key);
         if (choice && !event.ctrlKey && !event.altKey && !event.metaKey) {
           event.preventDefault();
@@ -152,9 +162,26 @@ class MessageBoxes {
       dialog.addEventListener("keydown", onKey);
       this.open = true;
       dialog.showModal();
+      this.place();
       // The first button, Yes or OK, is the default.
       buttons.firstChild.focus();
     });
+  }
+
+  // Over the card slots, below the card counter and clear of both pay tables, which the player
+  // reads after a game: centred across the table, on the slots' middle, its top no higher than
+  // 32 pixels below the slots' top; kept inside the browser's window.
+  place() {
+    const dialog = this.dialog;
+    const table = document.getElementById("window").getBoundingClientRect();
+    const slot = page.design.controls.find((control) => control.name === "CARD1");
+    const width = dialog.offsetWidth, height = dialog.offsetHeight;
+    const clamp = (value, room) => Math.max(0, Math.min(value, room));
+    const left = table.left + (table.width - width) / 2;
+    const top = table.top + Math.max(Math.floor(slot.top + slot.height / 2) - height / 2,
+                                     slot.top + 32);
+    dialog.style.left = Math.round(clamp(left, innerWidth - width)) + "px";
+    dialog.style.top = Math.round(clamp(top, innerHeight - height)) + "px";
   }
 }
 
@@ -166,6 +193,7 @@ class Page {
     this.busy = false;
     this.state = RunState.running;
     this.demo = { running: false, clicking: false, timer: 0 };
+    this.adviceShown = false;
     this.adviceSummary = "";
     this.outcome = "";
     this.soundNote = "";
@@ -232,15 +260,17 @@ class Page {
     if (!this.inPlay())
       return;
     const advice = this.advice();
-    this.view.showAdvice(advice.slot);
+    this.view.showAdvice(advice.slot, advice.expected);
+    this.adviceShown = true;
     this.adviceSummary = advice.summary;
     this.updateTitle();
   }
 
   clearAdvice() {
-    if (!this.adviceSummary)
+    if (!this.adviceShown)
       return;
     this.view.showAdvice(0);
+    this.adviceShown = false;
     this.adviceSummary = "";
     this.updateTitle();
   }
@@ -283,11 +313,24 @@ class Page {
 
   toggleSound() {
     sound.setMuted(!sound.muted);
+    // Off stays in the title while it lasts; on shows for a moment, then the plain title.
     this.soundNote = sound.muted ? "sound off" : "sound on";
     clearTimeout(this.soundNoteTimer);
-    this.soundNoteTimer = setTimeout(() => { this.soundNote = ""; this.updateTitle(); },
-                                     soundNoteShown);
+    if (!sound.muted) {
+      this.soundNoteTimer = setTimeout(() => { this.soundNote = ""; this.updateTitle(); },
+                                       soundNoteShown);
+    }
     this.updateTitle();
+  }
+
+  // Any press of the player's on the page ends the demo, except D, which toggles it; the
+  // boxes the demo's placements open are answered without ending it.
+  stopDemoOn(event) {
+    if (!this.demo.running || event.target.closest?.("dialog"))
+      return;
+    if (event.type === "keydown" && event.key.toLowerCase() === "d")
+      return;
+    this.stopDemo();
   }
 
   // The window caption with what the desktop shows in its title bar: the advice, the demo and
@@ -385,6 +428,8 @@ async function main() {
   // The first gesture lets the page play sounds.
   for (const type of ["pointerdown", "keydown"])
     document.addEventListener(type, () => sound.wake(), { capture: true });
+  for (const type of ["pointerdown", "keydown"])
+    document.addEventListener(type, (event) => page.stopDemoOn(event), { capture: true });
   document.addEventListener("keydown", (event) => page.onKey(event));
   document.getElementById("new-run").addEventListener("click", () => page.start());
   await page.start();

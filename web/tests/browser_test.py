@@ -21,6 +21,7 @@ from selenium import webdriver  # noqa: E402
 from selenium.common.exceptions import WebDriverException  # noqa: E402
 from selenium.webdriver.chrome.service import Service  # noqa: E402
 from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
 
 SITE = SHOTS = None
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -51,6 +52,21 @@ return page.design.controls.map((control) => {
           accessibleName: element.getAttribute('aria-label'),
           accessibleValue: element.getAttribute('aria-description') || ''};
 });"""
+
+
+# The names of the elements a rectangle, given as [left, top, right, bottom], overlaps.
+OVERLAPPED = """
+const [box, names] = arguments;
+return names.filter((name) => {
+  const r = document.getElementById(name).getBoundingClientRect();
+  return r.left < box[2] && box[0] < r.right && r.top < box[3] && box[1] < r.bottom;
+});"""
+
+# The advice badges on the cards: [slot, figure, advised].
+BADGES = """
+return [...document.querySelectorAll('#advice-badges:not([hidden]) .advice-badge')].map((b) =>
+  [Number(b.dataset.slot), b.querySelector('.figure').textContent,
+   b.classList.contains('advised')]);"""
 
 
 def css_rgb(hex_colour):
@@ -214,6 +230,16 @@ class PageTest(unittest.TestCase):
         self.assertTrue(box["text"].endswith("ゲームを続けますか？"))
         self.assertEqual(box["buttons"], ["Yes", "No"])
         self.assertEqual(box["focused"], "Yes")
+        # Over the slots, clear of what the player reads after the game.
+        rect = browser.run("const r = document.getElementById('box').getBoundingClientRect();"
+                           "return [r.left, r.top, r.right, r.bottom];")
+        read = ["TEN"] + [f"CPAY{k}" for k in range(1, 8)] + [f"BPAY{k}" for k in range(1, 6)]
+        self.assertEqual(browser.run(OVERLAPPED, rect, read), [])
+        self.assertEqual(browser.run(OVERLAPPED, rect, ["CARD3"]), ["CARD3"])
+        # Esc does not answer a question.
+        ActionChains(browser.driver).send_keys(Keys.ESCAPE).perform()
+        ActionChains(browser.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertTrue(browser.run("return boxes.open && document.getElementById('box').open"))
         # The typed end of the game is told on the status line, for the eye and the screen reader.
         status = browser.driver.find_element("id", "status").text
         self.assertRegex(status, r"^Game over: \d+ cards placed, \d+ credits paid")
@@ -246,6 +272,19 @@ class PageTest(unittest.TestCase):
                                      ".textContent"), "100")
         self.assert_page_shows_table()
 
+    def to_choice(self):
+        """Places cards, and plays new games, until at least two slots can be placed."""
+        for _ in range(200):
+            if self.browser.run("return boxes.open"):
+                self.answer("Yes")
+            if not self.browser.run("return page.inPlay()"):
+                self.stake_and_start()
+            playable = self.browser.table()["playable"]
+            if len(playable) >= 2:
+                return playable
+            self.browser.click(f"CARD{playable[0]}")
+        self.fail("never two playable slots")
+
     def test_keys_and_advice(self):
         browser = self.browser
         ActionChains(browser.driver).send_keys("bb").perform()
@@ -254,14 +293,33 @@ class PageTest(unittest.TestCase):
         self.assertEqual(coins, "98")
         ActionChains(browser.driver).send_keys("s").perform()
         browser.settled()
+        playable = self.to_choice()
         ActionChains(browser.driver).send_keys("h").perform()
         advice = browser.run("return [document.title, "
                              "!document.getElementById('advice-frame').hidden]")
-        self.assertTrue(advice[0].startswith("NABLO ver0.9 \u2014 advice: "), advice[0])
+        self.assertRegex(advice[0], r"^NABLO ver0\.9 \u2014 advice: slot [1-5]$")
         self.assertTrue(advice[1])
+        badges = browser.run(BADGES)
+        self.screenshot("advice")
+        self.assertEqual([slot for slot, _, _ in badges], playable)
+        for _, figure, _ in badges:
+            self.assertRegex(figure, r"^-?\d+\.\d$")
+        self.assertEqual([f"slot {slot}" for slot, _, advised in badges if advised],
+                         [advice[0][-6:]])
+        browser.click(f"CARD{playable[0]}")
+        self.assertEqual(browser.run(BADGES), [])
+        self.assertNotIn("advice", browser.driver.title)
+        if browser.run("return boxes.open"):
+            self.answer("Yes")
 
         ActionChains(browser.driver).send_keys("m").perform()
         self.assertIn("sound off", browser.driver.find_element("id", "status").text)
+        self.to_choice()
+        # A click anywhere, here on the pile, ends the demo.
+        ActionChains(browser.driver).send_keys("d").perform()
+        self.assertTrue(browser.run("return page.demo.running"))
+        ActionChains(browser.driver).click(browser.driver.find_element("id", "Image1")).perform()
+        self.assertFalse(browser.run("return page.demo.running"))
         # The demo places the advisor's cards up to the end-of-game box.
         ActionChains(browser.driver).send_keys("d").perform()
         browser.wait_for("return boxes.open", "the demo to reach the end of the game", 120)
