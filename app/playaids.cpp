@@ -174,6 +174,9 @@ void PlayAids::showAdvice()
         return;
     const Advisor::Advice advice = adviseOn(form_);
     clearAdvice();
+    // The trainer's word lies where the figures go; the advice is the newer word.
+    if (trainerNote_)
+        trainerNote_->dismiss();
     advisedSlot_ = advice.slot;
     adviceSummary_ = adviceSummary(form_, advice);
     view_.update(adviceFrame());
