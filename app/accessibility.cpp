@@ -4,6 +4,7 @@
 #include "app/labelwidget.h"
 #include "app/picturewidget.h"
 #include "deck/cards.h"
+#include "game/ending.h"
 #include "game/rows.h"
 #include "table/board.h"
 #include "table/form.h"
@@ -202,7 +203,7 @@ AccessibleText AccessibleTexts::text(std::size_t index) const
     }
     case Role::CardSlot: return cardSlot(k);
     case Role::SlotMark: {
-        const bool shown = control.foreColor() == colour::yellow;
+        const bool shown = isSlotMarked(form_, k);
         return {say(QT_TRANSLATE_NOOP("Accessibility", "Card slot %1 mark")).arg(k),
                 shown ? say(QT_TRANSLATE_NOOP("Accessibility", "selectable"))
                       : say(QT_TRANSLATE_NOOP("Accessibility", "not selectable"))};

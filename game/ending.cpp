@@ -11,6 +11,8 @@
 
 namespace nablo {
 
+bool isSlotMarked(const Form1& form, int k) { return form.SEL(k).foreColor() == colour::yellow; }
+
 void L_CHECK(Form1& form)
 {
     int blocked = 0;

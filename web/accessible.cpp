@@ -1,6 +1,7 @@
 #include "web/accessible.h"
 
 #include "deck/cards.h"
+#include "game/ending.h"
 #include "game/rows.h"
 #include "table/board.h"
 #include "table/form.h"
@@ -185,7 +186,7 @@ AccessibleText accessibleText(const Form1& form, const Control& control)
     if (const int k = numbered(name, "CARD", 5))
         return cardSlot(form, k);
     if (const int k = numbered(name, "SEL", 5)) {
-        const bool shown = control.foreColor() == colour::yellow;
+        const bool shown = isSlotMarked(form, k);
         return {"Card slot " + std::to_string(k) + " mark",
                 shown ? "selectable" : "not selectable"};
     }
