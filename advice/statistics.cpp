@@ -28,6 +28,8 @@ void RunStatistics::addGame(const GameOutcome& outcome, double staked, double cr
     ++tierGames_[static_cast<std::size_t>(reachedRow(outcome.cardsPlaced))];
     for (std::size_t row = 1; row <= 5; ++row)
         hits_[row] += outcome.hits[row - 1];
+    if (creditsAfter_.empty())
+        startingCredits_ = creditsAfter - outcome.pay + staked;
     creditsAfter_.push_back(creditsAfter);
 }
 

@@ -30,6 +30,8 @@ public:
     const std::array<long long, 6>& hits() const { return hits_; }
     // The credits after each game, in order.
     const std::vector<double>& creditsAfterGames() const { return creditsAfter_; }
+    // The credits before the first game, its stake still in them; 0 before any game.
+    double startingCredits() const { return startingCredits_; }
 
     long long judged() const { return judged_; }
     long long matched() const { return matched_; }
@@ -44,6 +46,7 @@ private:
     std::array<long long, 8> tierGames_{};
     std::array<long long, 6> hits_{};
     std::vector<double> creditsAfter_;
+    double startingCredits_ = 0;
     long long judged_ = 0;
     long long matched_ = 0;
     double givenUp_ = 0;

@@ -170,8 +170,11 @@ void StatsWindow::refresh()
     QList<QPointF> points;
     QStringList spoken;
     double low = 0;
-    double high = 10;
+    double high = std::max(10.0, s.startingCredits());
     const std::vector<double>& after = s.creditsAfterGames();
+    // The line starts at the credits the run began with, as game 0.
+    if (!after.empty())
+        points << QPointF(0, s.startingCredits());
     for (std::size_t game = 0; game < after.size(); ++game) {
         points << QPointF(static_cast<double>(game + 1), after[game]);
         spoken << credits(after[game]);
@@ -179,9 +182,8 @@ void StatsWindow::refresh()
         high = std::max(high, after[game]);
     }
     credits_->replace(points);
-    gameAxis_->setRange(after.empty() ? 0 : 1,
-                        std::max<double>(2, static_cast<double>(after.size())));
-    gameAxis_->setTickCount(std::min<int>(std::max<int>(2, static_cast<int>(after.size())), 11));
+    gameAxis_->setRange(0, std::max<double>(1, static_cast<double>(after.size())));
+    gameAxis_->setTickCount(std::clamp(static_cast<int>(after.size()) + 1, 2, 11));
     creditAxis_->setRange(std::min(0.0, low), high * 1.1);
     creditAxis_->applyNiceNumbers();
     creditsView_->setAccessibleDescription(spoken.isEmpty() ? tr("no game yet")

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(views.size(), 2);
         const auto* credits = qobject_cast<QLineSeries*>(views[0]->chart()->series().at(0));
         QVERIFY(credits);
-        QCOMPARE(credits->points(), (QList<QPointF>{{1, 390}, {2, 680}}));
+        QCOMPARE(credits->points(), (QList<QPointF>{{0, 100}, {1, 390}, {2, 680}}));
         QCOMPARE(views[0]->accessibleDescription(), QString("390, 680"));
         QVERIFY(views[1]->accessibleDescription().contains("27-28: 2"));
         QVERIFY(window->grab().save(QStringLiteral(NABLO_SHOT_DIR "/stats-window.png")));
