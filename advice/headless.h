@@ -9,14 +9,9 @@ namespace nablo {
 
 // A platform for play without a window: silent, pictures always load, draws come from a seeded
 // generator, every box is answered Yes, and the outcome of each game is noted when the game
-// tells that it ended. With stopAtEnd that news throws GameOver instead, before any box opens,
-// leaving the table as it stood.
+// tells that it ended.
 class HeadlessPlatform : public Platform {
 public:
-    struct GameOver {
-        GameOutcome outcome;
-    };
-
     explicit HeadlessPlatform(std::uint64_t seed = 1) : generator(seed) {}
 
     void playSound(const std::string&) override {}
@@ -27,7 +22,6 @@ public:
     float nextRandom() override { return generator.nextFloat(); }
 
     Xoshiro128 generator;
-    bool stopAtEnd = false;
     int gamesEnded = 0;
     GameOutcome lastOutcome;
 };
