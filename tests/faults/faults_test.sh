@@ -163,10 +163,7 @@ close_with_box)
   "$closewindow" "$box"
   sleep 1
   [ "$(openBox)" = "$box" ] || fail "a close request closed the end-of-game box"
-  pressOnBox "$box" n || fail "the end-of-game box does not take the keyboard"
-  waitExit "$gamePid" 30
-  gamePid=
-  [ "$exitStatus" = 0 ] || fail "No ended the program with status $exitStatus"
+  answerNoAndExpectZero "$box"
   expectQuiet
   # Closed before a stake and in the middle of a game, the window ends the program with 0.
   startGame "$game"

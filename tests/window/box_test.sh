@@ -66,11 +66,7 @@ kill -0 "$gamePid" 2>/dev/null || fail "the program ended on Esc or a close requ
 
 # Yes goes on to the next game; closing the window then ends the program with status 0.
 pressOnBox "$box" y || fail "the box does not take the keyboard"
-for _ in $(seq 50); do
-  openBox >/dev/null || break
-  sleep 0.1
-done
-openBox >/dev/null && fail "the box is still open after Y"
+waitBoxGone 50 || fail "the box is still open after Y"
 kill -0 "$gamePid" 2>/dev/null || fail "the program ended after Yes"
 "$closewindow" "$window"
 waitExit "$gamePid" 20

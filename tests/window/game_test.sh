@@ -42,11 +42,7 @@ sameImage "$work/behind.png" "$work/behind-after.png" || fail "the table changed
 
 # Yes by the keyboard: the table is ready for the next stake, with the credits paid.
 pressOnBox "$box" Return || fail "the box does not take the keyboard"
-for _ in $(seq 100); do
-  openBox >/dev/null || break
-  sleep 0.1
-done
-openBox >/dev/null && fail "the box is still open after Return"
+waitBoxGone 100 || fail "the box is still open after Return"
 settledShot "$work/next.png" || fail "the window kept changing"
 for name in CARD1 CARD2 CARD3 CARD4 CARD5; do
   [ "$(controlDiff "$work/next.png" "$work/start.png" "$name")" = 0 ] || fail "$name is not empty"
@@ -78,10 +74,7 @@ waitForStart
 clickControl START
 playToTheEnd || finish
 echo "second game: $placed cards placed"
-pressOnBox "$box" n || fail "the box does not take the keyboard"
-waitExit "$gamePid" 30
-gamePid=
-[ "$exitStatus" = 0 ] || fail "the program ended with status $exitStatus after No, expected 0"
+answerNoAndExpectZero "$box"
 
 expectQuiet
 finish "two games played; screenshots: $midShot $endShot"

@@ -112,6 +112,24 @@ openBox() {
   return 1
 }
 
+# Waits up to $1 tenths of a second for the open box to close; false when it stays open.
+waitBoxGone() {
+  local _
+  for _ in $(seq "$1"); do
+    openBox >/dev/null || return 0
+    sleep 0.1
+  done
+  ! openBox >/dev/null
+}
+
+# Answers No on the open box $1 and expects the program to end with status 0.
+answerNoAndExpectZero() {
+  pressOnBox "$1" n || fail "the box does not take the keyboard"
+  waitExit "$gamePid" 30
+  gamePid=
+  [ "$exitStatus" = 0 ] || fail "No ended the program with status $exitStatus, expected 0"
+}
+
 # Presses key $2 on the open box $1 with the real keyboard. Never `xdotool key --window` on a
 # box: it closes on the press, the release then fails and the key stays down, repeating into the
 # table.
