@@ -234,7 +234,9 @@ TEST(ClockRandom, ReseedsWithinOneClockTickStillGiveVariedValues)
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("clock-seeded source: %.0f reseed-and-draw steps per second\n", steps / seconds);
-    EXPECT_EQ(longestRun, 1);
+    // Two equal values in a row happen by chance about once in 80 runs (2^24 values, 200,000
+    // steps); a reseed that repeats the clock's state gives runs far longer than that.
+    EXPECT_LE(longestRun, 2);
     EXPECT_GT(distinct.size(), steps * 0.99); // 2^24 values: few collisions
     EXPECT_NEAR(sum / steps, 0.5, 0.01);
 }
