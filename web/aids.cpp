@@ -4,12 +4,15 @@
 #include "advice/statistics.h"
 #include "session/accessible.h"
 #include "session/statistics.h"
+#include "session/words.h"
 #include "web/json.h"
 #include "web/run.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -67,10 +70,13 @@ std::string list(const std::vector<T>& items, Each each)
     return json + "]";
 }
 
-std::string number(double value)
+std::string number(double value) { return std::to_string(value); }
+
+// The page's translation of the program's words, by context and English text.
+std::map<std::pair<std::string, std::string>, std::string>& translations()
 {
-    const std::string text = std::to_string(value);
-    return text;
+    static std::map<std::pair<std::string, std::string>, std::string> table;
+    return table;
 }
 
 } // namespace
@@ -81,6 +87,31 @@ using namespace nablo;
 using namespace nablo::web;
 
 extern "C" {
+
+// The program's words in the page's language: records separated by U+001E, each the context,
+// the English text and its translation separated by U+001F, as the page's translation table
+// holds them. An empty table brings back English.
+EMSCRIPTEN_KEEPALIVE void nablo_set_words(const char* table)
+{
+    translations().clear();
+    const std::string_view text(table);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\x1e', start), text.size());
+        const std::string_view record = text.substr(start, end - start);
+        const std::size_t first = record.find('\x1f');
+        const std::size_t second = record.find('\x1f', first + 1);
+        if (first != std::string_view::npos && second != std::string_view::npos) {
+            translations()[{std::string(record.substr(0, first)),
+                            std::string(record.substr(first + 1, second - first - 1))}] =
+                std::string(record.substr(second + 1));
+        }
+        start = end + 1;
+    }
+    setTranslator([](const char* context, const char* english) {
+        const auto found = translations().find({context, english});
+        return found == translations().end() ? std::string(english) : found->second;
+    });
+}
 
 // A key of the page's (KeyboardEvent.key, letters in lower case), with the card slot that has
 // the focus (0 for none): {"command":...,"control":...,"slot":k}, or null for a key the game
