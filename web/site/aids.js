@@ -109,9 +109,10 @@ class Aids {
     this.timers[timer] = setTimeout(() => { this.module[expired](); this.refresh(); }, after);
   }
 
-  // Any press of the player's on the page but in a box ends the demo; keys are the session's.
+  // Any press of the player's on the page but in a box ends the demo, except D, which toggles it.
   stopDemoOn(event) {
-    if (this.shown.demo && !event.target.closest?.("dialog")) {
+    const ownKey = event.type === "keydown" && event.key.toLowerCase() === "d";
+    if (this.shown.demo && !ownKey && !event.target.closest?.("dialog")) {
       this.module._nablo_stop_demo();
       this.refresh();
     }
