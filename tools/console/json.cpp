@@ -1,21 +1,21 @@
 #include "json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <charconv>
 #include <cmath>
 
 namespace nablo::console {
 
-std::string quoted(std::string_view text)
+std::string line(const Event& event)
 {
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    return event.dump(-1, ' ', false, Event::error_handler_t::replace) + "\n";
 }
 
-std::string rgbArray(Rgb colour)
+std::string quoted(std::string_view text)
 {
-    return nlohmann::json::array({colour.r, colour.g, colour.b}).dump();
+    return Event(text).dump(-1, ' ', false, Event::error_handler_t::replace);
 }
+
+Event rgbArray(Rgb colour) { return Event::array({colour.r, colour.g, colour.b}); }
 
 std::string number(double value)
 {
