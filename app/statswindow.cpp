@@ -80,17 +80,21 @@ void showFigure(QLabel* label, const QString& value)
 
 } // namespace
 
-std::optional<QPoint> StatsWindow::besideWindow(const QRect& window, const QSize& size,
-                                                const QRect& available)
+QPoint StatsWindow::besideWindow(const QRect& window, const QSize& size, const QRect& available)
 {
     constexpr int gap = 8;
     const int top = std::clamp(window.top(), available.top(),
                                std::max(available.top(), available.bottom() + 1 - size.height()));
-    if (window.right() + gap + size.width() <= available.right())
-        return QPoint(window.right() + 1 + gap, top);
-    if (window.left() - gap - size.width() >= available.left())
-        return QPoint(window.left() - gap - size.width(), top);
-    return std::nullopt;
+    const int roomRight = available.right() - window.right();
+    const int roomLeft = window.left() - available.left();
+    if (roomRight >= size.width() + gap)
+        return {window.right() + 1 + gap, top};
+    if (roomLeft >= size.width() + gap)
+        return {window.left() - gap - size.width(), top};
+    // Against the edge of the roomier side, over as little of the table as can be.
+    if (roomRight >= roomLeft)
+        return {std::max(available.left(), available.right() + 1 - size.width()), top};
+    return {available.left(), top};
 }
 
 void StatsWindow::showEvent(QShowEvent* event)
@@ -102,9 +106,8 @@ void StatsWindow::showEvent(QShowEvent* event)
     placed_ = true;
     // The statistics' frame is not known before they are shown: the table's frame stands for it.
     const QSize frame = table->frameGeometry().size() - table->size();
-    if (const auto where = besideWindow(table->frameGeometry(), size() + frame,
-                                        table->screen()->availableGeometry()))
-        move(*where);
+    move(
+        besideWindow(table->frameGeometry(), size() + frame, table->screen()->availableGeometry()));
 }
 
 StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWidget* parent)

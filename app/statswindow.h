@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include <array>
-#include <optional>
 
 class QBarSet;
 class QBarCategoryAxis;
@@ -29,13 +28,13 @@ public:
 
     void refresh();
 
-    // Where a window of this size (frame included) stands beside the table's window, right of it
-    // or else left of it, within the screen's available area; nothing when neither side has room.
-    static std::optional<QPoint> besideWindow(const QRect& window, const QSize& size,
-                                              const QRect& available);
+    // Where a window of this size (frame included) stands beside the table's window: right of it,
+    // or else left of it, within the screen's available area. Where neither side has room, it
+    // stands against the screen's edge on the roomier side, over as little of the table as it can.
+    static QPoint besideWindow(const QRect& window, const QSize& size, const QRect& available);
 
 protected:
-    // Opens beside the table when the screen has room, so that both stay in view.
+    // Opens beside the table, so that both stay in view as far as the screen has room.
     void showEvent(QShowEvent* event) override;
 
 private:

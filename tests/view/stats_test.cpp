@@ -117,13 +117,14 @@ private slots:
         QTRY_VERIFY(!game.statsWindow());
     }
 
-    void statisticsStandBesideTheTableWhenTheScreenHasRoom()
+    void statisticsStandBesideTheTable()
     {
         const QRect screen(0, 0, 1920, 1040);
         const QSize size(900, 600);
         QCOMPARE(StatsWindow::besideWindow({10, 20, 660, 520}, size, screen), QPoint(678, 20));
         QCOMPARE(StatsWindow::besideWindow({1000, 700, 660, 520}, size, screen), QPoint(92, 440));
-        QCOMPARE(StatsWindow::besideWindow({500, 0, 660, 520}, size, screen), std::nullopt);
+        // No room beside it: against the right edge, the roomier side.
+        QCOMPARE(StatsWindow::besideWindow({500, 0, 660, 520}, size, screen), QPoint(1020, 0));
     }
 
     void trainerTellsOfAClearlyBadPlacement()
