@@ -35,7 +35,7 @@ const Charts = {
     });
     // Named bars: one tick under each, however narrow the chart.
     const x = { ...axis(words.x), ...(xValues ? { values: xValues, incrs: [1], space: 10 } : {}) };
-    return [x, axis(words.y)];
+    return [x, { ...axis(words.y), space: 24 }];
   },
 
   options(element, words, colours) {
