@@ -3,6 +3,7 @@
 #include "app/buttonwidget.h"
 #include "app/labelwidget.h"
 #include "app/picturewidget.h"
+#include "app/tableview.h"
 #include "deck/cards.h"
 #include "game/ending.h"
 #include "game/rows.h"
@@ -95,6 +96,9 @@ QAccessibleInterface* tableAccessible(const QString& className, QObject* object)
         return new TableAccessible(static_cast<QWidget*>(object), QAccessible::StaticText);
     if (className == QLatin1String(PictureWidget::staticMetaObject.className()))
         return new TableAccessible(static_cast<QWidget*>(object), QAccessible::Graphic);
+    // The game's window is a window to a reader (a frame, in AT-SPI's words), not a filler.
+    if (className == QLatin1String(TableView::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

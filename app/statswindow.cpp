@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -51,7 +52,63 @@ QChartView* chartView(QChart* chart, const QString& name)
     return view;
 }
 
+// The step of an axis over span with at most `most` steps: a whole, round number (1, 2, 5, 10,
+// 20, 50, ...), so that every tick reads as a whole number.
+double roundStep(double span, int most)
+{
+    for (double power = 1;; power *= 10)
+        for (const double step : {power, 2 * power, 5 * power})
+            if (span / step <= most)
+                return step;
+}
+
+// Ticks every step from a multiple of it, over [low, high] widened to multiples of step.
+void tickRound(QValueAxis* axis, double low, double high, int most)
+{
+    const double step = roundStep(high - low, most);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setRange(std::floor(low / step) * step, std::max(step, std::ceil(high / step) * step));
+}
+
+void showFigure(QLabel* label, const QString& value)
+{
+    label->setText(value);
+    label->setAccessibleDescription(value);
+}
+
 } // namespace
+
+QPoint StatsWindow::besideWindow(const QRect& window, const QSize& size, const QRect& available)
+{
+    constexpr int gap = 8;
+    const int top = std::clamp(window.top(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - size.height()));
+    const int roomRight = available.right() - window.right();
+    const int roomLeft = window.left() - available.left();
+    if (roomRight >= size.width() + gap)
+        return {window.right() + 1 + gap, top};
+    if (roomLeft >= size.width() + gap)
+        return {window.left() - gap - size.width(), top};
+    // Against the edge of the roomier side, over as little of the table as can be.
+    if (roomRight >= roomLeft)
+        return {std::max(available.left(), available.right() + 1 - size.width()), top};
+    return {available.left(), top};
+}
+
+void StatsWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QWidget* table = parentWidget();
+    if (placed_ || !table || !table->isVisible() || !table->screen())
+        return;
+    placed_ = true;
+    // The statistics' frame is not known before they are shown: the table's frame stands for it.
+    const QSize frame = table->frameGeometry().size() - table->size();
+    move(
+        besideWindow(table->frameGeometry(), size() + frame, table->screen()->availableGeometry()));
+}
 
 StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWidget* parent)
     : QDialog(parent), statistics_(statistics)
@@ -66,7 +123,7 @@ StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWi
     staked_ = addFigure(form1, tr("Credits staked"));
     paid_ = addFigure(form1, tr("Credits paid back"));
     return_ = addFigure(form1, tr("Your return (paid ÷ staked)"));
-    best_ = addFigure(form1, tr("Best game"));
+    best_ = addFigure(form1, tr("Best game (credits)"));
     for (int row = 1; row <= 5; ++row)
         hits_[static_cast<std::size_t>(row - 1)] = addFigure(
             form1, tr("%1 hits").arg(designCaption(form, "Label1" + std::to_string(row + 1))));
@@ -155,17 +212,17 @@ QChartView* StatsWindow::tiersChart(const Form1& form)
 void StatsWindow::refresh()
 {
     const RunStatistics& s = statistics_;
-    games_->setText(QString::number(s.games()));
-    staked_->setText(credits(s.staked()));
-    paid_->setText(credits(s.paid()));
-    return_->setText(std::isnan(s.playerReturn()) ? QStringLiteral("–")
-                                                  : QString::number(s.playerReturn(), 'f', 2));
-    best_->setText(credits(s.bestPay()));
+    showFigure(games_, QString::number(s.games()));
+    showFigure(staked_, credits(s.staked()));
+    showFigure(paid_, credits(s.paid()));
+    showFigure(return_, std::isnan(s.playerReturn()) ? QStringLiteral("–")
+                                                     : QString::number(s.playerReturn(), 'f', 2));
+    showFigure(best_, credits(s.bestPay()));
     for (std::size_t row = 1; row <= 5; ++row)
-        hits_[row - 1]->setText(QString::number(s.hits()[row]));
-    judged_->setText(QString::number(s.judged()));
-    matched_->setText(QString::number(s.matched()));
-    givenUp_->setText(QString::number(s.givenUp(), 'f', 1));
+        showFigure(hits_[row - 1], QString::number(s.hits()[row]));
+    showFigure(judged_, QString::number(s.judged()));
+    showFigure(matched_, QString::number(s.matched()));
+    showFigure(givenUp_, QString::number(s.givenUp(), 'f', 1));
 
     QList<QPointF> points;
     QStringList spoken;
@@ -182,10 +239,8 @@ void StatsWindow::refresh()
         high = std::max(high, after[game]);
     }
     credits_->replace(points);
-    gameAxis_->setRange(0, std::max<double>(1, static_cast<double>(after.size())));
-    gameAxis_->setTickCount(std::clamp(static_cast<int>(after.size()) + 1, 2, 11));
-    creditAxis_->setRange(std::min(0.0, low), high * 1.1);
-    creditAxis_->applyNiceNumbers();
+    tickRound(gameAxis_, 0, std::max<double>(1, static_cast<double>(after.size())), 10);
+    tickRound(creditAxis_, std::min(0.0, low), high * 1.05, 8);
     creditsView_->setAccessibleDescription(spoken.isEmpty() ? tr("no game yet")
                                                             : spoken.join(QStringLiteral(", ")));
 
@@ -199,8 +254,7 @@ void StatsWindow::refresh()
         most = std::max(most, count);
         tierWords << tierNames_[row] + QStringLiteral(": ") + QString::number(count);
     }
-    tierCountAxis_->setRange(0, static_cast<double>(most));
-    tierCountAxis_->setTickCount(static_cast<int>(std::min<long long>(most, 5)) + 1);
+    tickRound(tierCountAxis_, 0, static_cast<double>(most), 5);
     tiersView_->setAccessibleDescription(tierWords.join(QStringLiteral(", ")));
 }
 
