@@ -2,6 +2,7 @@
 
 #include "app/labelwidget.h"
 #include "app/picturewidget.h"
+#include "app/tableview.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -29,6 +30,9 @@ QAccessibleInterface* tableAccessible(const QString& className, QObject* object)
         return new TableAccessible(static_cast<QWidget*>(object), QAccessible::StaticText);
     if (className == QLatin1String(PictureWidget::staticMetaObject.className()))
         return new TableAccessible(static_cast<QWidget*>(object), QAccessible::Graphic);
+    // The game's window is a window to a reader (a frame, in AT-SPI's words), not a filler.
+    if (className == QLatin1String(TableView::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

@@ -3,11 +3,17 @@
 #include "session/guard.h"
 
 #include <QAbstractButton>
+#include <QAbstractNativeEventFilter>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QScreen>
 
+#include <xcb/xcb.h>
+
+#include <functional>
 #include <utility>
 
 namespace nablo {
@@ -30,6 +36,33 @@ QString boxText(const std::string& text)
     return lines;
 }
 
+// What exec() returns for a box that ended without an answer.
+constexpr int unanswered = -1;
+
+// Tells when another program destroys an X window of ours. Qt does not: its widget stays open
+// without a window, out of sight and out of reach.
+class DestroyWatch : public QAbstractNativeEventFilter {
+public:
+    DestroyWatch(WId window, std::function<void()> onDestroyed)
+        : window_(window), onDestroyed_(std::move(onDestroyed))
+    {
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY
+            && static_cast<const xcb_destroy_notify_event_t*>(message)->window == window_)
+            onDestroyed_();
+        return false;
+    }
+
+private:
+    WId window_;
+    std::function<void()> onDestroyed_;
+};
 } // namespace
 
 GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
@@ -53,6 +86,17 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
     }
 }
 
+GameMessageBox::~GameMessageBox() = default;
+
+int GameMessageBox::ask(const MessageBox& box, QWidget* window)
+{
+    for (;;) {
+        GameMessageBox dialog(box, window);
+        if (const int answer = dialog.exec(); answer != unanswered)
+            return answer;
+    }
+}
+
 QPoint GameMessageBox::placement(const QRect& windowArea, const QSize& boxSize,
                                  const QRect& available)
 {
@@ -66,6 +110,14 @@ void GameMessageBox::showEvent(QShowEvent* event)
 {
     // The box has its final size once QMessageBox has laid it out, and is not yet on screen.
     QMessageBox::showEvent(event);
+    if (question_ && !destroyWatch_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        // A question whose window another program destroyed ends unanswered; ask() asks again.
+        destroyWatch_ = std::make_unique<DestroyWatch>(winId(), [this] {
+            QMetaObject::invokeMethod(
+                this, [this] { done(unanswered); }, Qt::QueuedConnection);
+        });
+        QCoreApplication::instance()->installNativeEventFilter(destroyWatch_.get());
+    }
     if (!window_ || !window_->isVisible())
         return;
     const QRect windowArea(window_->mapToGlobal(QPoint(0, 0)), window_->size());

@@ -5,16 +5,26 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <memory>
+
+class QAbstractNativeEventFilter;
+
 namespace nablo {
 
 // A message box of the game. It opens over the card slots of the window it belongs to, with its
 // title bar below the card counter and the pay tables, so the player still reads how the game
 // ended. A question is answered by Yes or No only: Esc and the window manager's close button leave
 // it open; an OK box closes on them as any box does. No box offers a maximize or minimize button.
+// Should another program destroy a question's window, the question shows again.
 class GameMessageBox : public QMessageBox {
     Q_OBJECT
 public:
     GameMessageBox(const MessageBox& box, QWidget* window);
+    ~GameMessageBox() override;
+
+    // Shows a box of the game over window and waits for its answer, a StandardButton. A question
+    // whose window is taken away from outside without an answer opens again.
+    static int ask(const MessageBox& box, QWidget* window);
 
     // Where a box of this size opens over window (client area at windowArea, in screen
     // coordinates), kept on the screen area available.
@@ -28,6 +38,7 @@ protected:
 private:
     QPointer<QWidget> window_;
     bool question_;
+    std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
 };
 
 } // namespace nablo

@@ -91,8 +91,7 @@ Answer QtPlatform::showMessage(const MessageBox& box)
 {
     if (beforeMessage_)
         beforeMessage_();
-    GameMessageBox dialog(box, dialogParent_);
-    const int result = dialog.exec();
+    const int result = GameMessageBox::ask(box, dialogParent_);
     if (endAfterAnswer_)
         endProgram();
     if (box.buttons != MessageButtons::YesNo)

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -43,7 +44,63 @@ QChartView* chartView(QChart* chart, const QString& name)
     return view;
 }
 
+// The step of an axis over span with at most `most` steps: a whole, round number (1, 2, 5, 10,
+// 20, 50, ...), so that every tick reads as a whole number.
+double roundStep(double span, int most)
+{
+    for (double power = 1;; power *= 10)
+        for (const double step : {power, 2 * power, 5 * power})
+            if (span / step <= most)
+                return step;
+}
+
+// Ticks every step from a multiple of it, over [low, high] widened to multiples of step.
+void tickRound(QValueAxis* axis, double low, double high, int most)
+{
+    const double step = roundStep(high - low, most);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setRange(std::floor(low / step) * step, std::max(step, std::ceil(high / step) * step));
+}
+
+void showFigure(QLabel* label, const QString& value)
+{
+    label->setText(value);
+    label->setAccessibleDescription(value);
+}
+
 } // namespace
+
+QPoint StatsWindow::besideWindow(const QRect& window, const QSize& size, const QRect& available)
+{
+    constexpr int gap = 8;
+    const int top = std::clamp(window.top(), available.top(),
+                               std::max(available.top(), available.bottom() + 1 - size.height()));
+    const int roomRight = available.right() - window.right();
+    const int roomLeft = window.left() - available.left();
+    if (roomRight >= size.width() + gap)
+        return {window.right() + 1 + gap, top};
+    if (roomLeft >= size.width() + gap)
+        return {window.left() - gap - size.width(), top};
+    // Against the edge of the roomier side, over as little of the table as can be.
+    if (roomRight >= roomLeft)
+        return {std::max(available.left(), available.right() + 1 - size.width()), top};
+    return {available.left(), top};
+}
+
+void StatsWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QWidget* table = parentWidget();
+    if (placed_ || !table || !table->isVisible() || !table->screen())
+        return;
+    placed_ = true;
+    // The statistics' frame is not known before they are shown: the table's frame stands for it.
+    const QSize frame = table->frameGeometry().size() - table->size();
+    move(
+        besideWindow(table->frameGeometry(), size() + frame, table->screen()->availableGeometry()));
+}
 
 StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWidget* parent)
     : QDialog(parent), statistics_(statistics), form_(form)
@@ -137,7 +194,7 @@ void StatsWindow::refresh()
     const RunStatistics& s = statistics_;
     const std::vector<StatisticsRow> rows = statisticsRows(s, form_);
     for (std::size_t i = 0; i < rows.size() && i < figures_.size(); ++i)
-        figures_[i]->setText(text(rows[i].value));
+        showFigure(figures_[i], text(rows[i].value));
 
     QList<QPointF> points;
     double low = 0;
@@ -152,10 +209,8 @@ void StatsWindow::refresh()
         high = std::max(high, after[game]);
     }
     credits_->replace(points);
-    gameAxis_->setRange(0, std::max<double>(1, static_cast<double>(after.size())));
-    gameAxis_->setTickCount(std::clamp(static_cast<int>(after.size()) + 1, 2, 11));
-    creditAxis_->setRange(std::min(0.0, low), high * 1.1);
-    creditAxis_->applyNiceNumbers();
+    tickRound(gameAxis_, 0, std::max<double>(1, static_cast<double>(after.size())), 10);
+    tickRound(creditAxis_, std::min(0.0, low), high * 1.05, 8);
     creditsView_->setAccessibleDescription(text(creditsInWords(s)));
 
     long long most = 1;
@@ -165,8 +220,7 @@ void StatsWindow::refresh()
         tierGames_->append(static_cast<double>(bar.games));
         most = std::max(most, bar.games);
     }
-    tierCountAxis_->setRange(0, static_cast<double>(most));
-    tierCountAxis_->setTickCount(static_cast<int>(std::min<long long>(most, 5)) + 1);
+    tickRound(tierCountAxis_, 0, static_cast<double>(most), 5);
     tiersView_->setAccessibleDescription(text(tiersInWords(bars)));
 }
 

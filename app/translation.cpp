@@ -3,6 +3,7 @@
 #include "session/words.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -10,6 +11,14 @@ namespace nablo {
 
 namespace {
 QTranslator& translator()
+{
+    static QTranslator instance;
+    return instance;
+}
+
+// Qt's own words: the standard buttons of the boxes (Yes, No, OK) in the desktop's language, from
+// the translations Qt installs (Debian's qt6-translations-l10n).
+QTranslator& qtTranslator()
 {
     static QTranslator instance;
     return instance;
@@ -32,6 +41,10 @@ void installTranslation()
     loadTranslation();
     if (!translator().isEmpty())
         QCoreApplication::installTranslator(&translator());
+    if (qtTranslator().isEmpty()
+        && qtTranslator().load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator());
 }
 
 QString translated(const char* context, const char* text)

@@ -12,7 +12,8 @@ namespace nablo {
 // so the command line and the display error are translated too.
 void loadTranslation();
 
-// Hands the loaded translation to the application, for tr() and QCoreApplication::translate.
+// Hands the loaded translation to the application, for tr() and QCoreApplication::translate,
+// with Qt's own translation of its standard buttons.
 void installTranslation();
 
 // The text (marked with QT_TRANSLATE_NOOP in context) in the desktop's language.

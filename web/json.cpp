@@ -1,30 +1,14 @@
 #include "web/json.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 
 namespace nablo::web {
 
 std::string quoted(std::string_view text)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 std::string cssColour(Rgb colour)

@@ -106,6 +106,30 @@ TEST(Simulator, AnIncompleteDoubledOrMixedShardSetIsRefused)
     EXPECT_FALSE(sim::parseShard(R"({"format":"nablo-sim shard 1","seed":2})", error));
 }
 
+TEST(Simulator, AShardFileKeepsItsFiguresExactlyAndRefusesInexactOnes)
+{
+    sim::ShardRecord shard{options({"--games", "1", "--shard", "1/1"}), {}, 2.5};
+    shard.tally.games = 1;
+    shard.tally.paid = 9'007'199'254'740'993; // not a double
+    shard.tally.paidSquares = static_cast<sim::WideSum>(shard.tally.paid) * shard.tally.paid;
+    shard.tally.firstViolation = "CARD1 \"x\"\\\n";
+    const std::string text = sim::shardJson(shard);
+    std::string error;
+    const auto read = sim::parseShard(text, error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->tally.paid, shard.tally.paid);
+    EXPECT_TRUE(read->tally.paidSquares == shard.tally.paidSquares);
+    EXPECT_EQ(read->tally.firstViolation, shard.tally.firstViolation);
+    for (const auto& [from, to] : {std::pair{"\"paid\":9007199254740993", "\"paid\":9.5"},
+                                   std::pair{"\"paid\":9007199254740993", "\"paid\":1e400"},
+                                   std::pair{"\"rollouts\":64", "\"rollouts\":99999999999"}}) {
+        std::string bad = text;
+        const auto at = bad.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        EXPECT_FALSE(sim::parseShard(bad.replace(at, std::string(from).size(), to), error)) << to;
+    }
+}
+
 TEST(Simulator, ChecksTheInvariantsAndTheCreditsOfEveryGame)
 {
     for (const auto& args : std::vector<std::vector<std::string>>{

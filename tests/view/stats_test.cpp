@@ -10,6 +10,7 @@
 #include "app/trainernote.h"
 #include "table/form.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -18,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
+
+#include <cmath>
 
 using namespace nablo;
 
@@ -45,12 +49,30 @@ void playShortGame(Game& game)
     QTRY_COMPARE(boxes, 1);
 }
 
+// A figure as painted, when a screen reader is told the same.
 QString figure(const StatsWindow& window, const QString& name)
 {
     for (const QLabel* label : window.findChildren<QLabel*>())
         if (label->accessibleName() == name)
-            return label->text();
+            return label->accessibleDescription() == label->text()
+                       ? label->text()
+                       : "painted " + label->text() + ", read " + label->accessibleDescription();
     return {};
+}
+
+// Every axis of both charts ticks on a whole, round step from a multiple of it.
+void expectRoundTicks(const QList<QChartView*>& views)
+{
+    for (const QChartView* view : views)
+        for (const QAbstractAxis* axis : view->chart()->axes())
+            if (const auto* values = qobject_cast<const QValueAxis*>(axis)) {
+                const double step = values->tickInterval();
+                QVERIFY2(values->tickType() == QValueAxis::TicksDynamic,
+                         qPrintable(view->accessibleName()));
+                QVERIFY(QList<double>({1, 2, 5}).contains(
+                    step / std::pow(10, std::floor(std::log10(step)))));
+                QCOMPARE(std::fmod(values->min(), step), 0.0);
+            }
 }
 
 } // namespace
@@ -78,8 +100,11 @@ private slots:
         QCOMPARE(figure(*window, "Credits staked"), QString("20"));
         QCOMPARE(figure(*window, "Credits paid back"), QString("600"));
         QCOMPARE(figure(*window, "Your return (paid ÷ staked)"), QString("30.00"));
+        QCOMPARE(figure(*window, "Best game (credits)"), QString("300"));
         const auto views = window->findChildren<QChartView*>();
         QCOMPARE(views.size(), 2);
+        expectRoundTicks(views);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&game.view())->role(), QAccessible::Window);
         const auto* credits = qobject_cast<QLineSeries*>(views[0]->chart()->series().at(0));
         QVERIFY(credits);
         QCOMPARE(credits->points(), (QList<QPointF>{{0, 100}, {1, 390}, {2, 680}}));
@@ -91,6 +116,16 @@ private slots:
         QVERIFY(game.view().isVisible());
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!game.statsWindow());
+    }
+
+    void statisticsStandBesideTheTable()
+    {
+        const QRect screen(0, 0, 1920, 1040);
+        const QSize size(900, 600);
+        QCOMPARE(StatsWindow::besideWindow({10, 20, 660, 520}, size, screen), QPoint(678, 20));
+        QCOMPARE(StatsWindow::besideWindow({1000, 700, 660, 520}, size, screen), QPoint(92, 440));
+        // No room beside it: against the right edge, the roomier side.
+        QCOMPARE(StatsWindow::besideWindow({500, 0, 660, 520}, size, screen), QPoint(1020, 0));
     }
 
     void trainerTellsOfAClearlyBadPlacement()

@@ -43,26 +43,22 @@ const char* endingName(GameEnding ending)
 
 void ConsolePlatform::gameEnded(const GameOutcome& outcome)
 {
-    out_ << "{\"game_end\":{\"pay\":" << outcome.pay << ",\"cards\":" << outcome.cardsPlaced
-         << ",\"hits\":[";
-    for (std::size_t row = 0; row < outcome.hits.size(); ++row)
-        out_ << (row ? "," : "") << outcome.hits[row];
-    out_ << "],\"ending\":\"" << endingName(outcome.ending) << "\"}}\n";
+    out_ << line({{"game_end",
+                   {{"pay", outcome.pay},
+                    {"cards", outcome.cardsPlaced},
+                    {"hits", outcome.hits},
+                    {"ending", endingName(outcome.ending)}}}});
     if (gameEnded_)
         gameEnded_(outcome);
 }
 
-void ConsolePlatform::playSound(const std::string& path)
-{
-    out_ << "{\"sound\":" << quoted(path) << "}\n";
-}
+void ConsolePlatform::playSound(const std::string& path) { out_ << line({{"sound", path}}); }
 
 void ConsolePlatform::loadPicture(const std::string&) {}
 
 void ConsolePlatform::pictureChanged(const Control& control)
 {
-    out_ << "{\"picture\":{\"control\":" << quoted(control.name())
-         << ",\"file\":" << quoted(control.picture()) << "}}\n";
+    out_ << line({{"picture", {{"control", control.name()}, {"file", control.picture()}}}});
 }
 
 Answer ConsolePlatform::showMessage(const MessageBox& box)
@@ -75,9 +71,12 @@ Answer ConsolePlatform::showMessage(const MessageBox& box)
         if (yesNo && queued == Answer::No)
             answer = Answer::No;
     }
-    out_ << "{\"msgbox\":{\"title\":" << quoted(box.title) << ",\"text\":" << quoted(box.text)
-         << ",\"buttons\":\"" << (yesNo ? "YesNo" : "OK") << "\",\"icon\":\"" << iconName(box.icon)
-         << "\"},\"answer\":\"" << answerName(answer) << "\"}\n";
+    out_ << line({{"msgbox",
+                   {{"title", box.title},
+                    {"text", box.text},
+                    {"buttons", yesNo ? "YesNo" : "OK"},
+                    {"icon", iconName(box.icon)}}},
+                  {"answer", answerName(answer)}});
     return answer;
 }
 

@@ -2,41 +2,20 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace nablo::console {
 
-std::string quoted(std::string_view text)
+std::string line(const Event& event)
 {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-    return out;
+    return event.dump(-1, ' ', false, Event::error_handler_t::replace) + "\n";
 }
 
-std::string rgbArray(Rgb colour)
+std::string quoted(std::string_view text)
 {
-    return "[" + std::to_string(colour.r) + "," + std::to_string(colour.g) + ","
-           + std::to_string(colour.b) + "]";
+    return Event(text).dump(-1, ' ', false, Event::error_handler_t::replace);
 }
+
+Event rgbArray(Rgb colour) { return Event::array({colour.r, colour.g, colour.b}); }
 
 std::string number(double value)
 {

@@ -126,30 +126,28 @@ Variable variable(Form1& form, const std::string& name)
 
 std::string dump(const Form1& form)
 {
-    std::string out = "{\"controls\":{";
-    bool first = true;
-    for (const Control& c : form.controls()) {
-        if (!first)
-            out += ',';
-        first = false;
-        out += quoted(c.name()) + ":{\"caption\":" + quoted(c.caption())
-               + ",\"fore\":" + rgbArray(c.foreColor()) + ",\"back\":"
-               + (c.design().transparent ? std::string("null") : rgbArray(c.backColor()))
-               + ",\"enabled\":" + (c.enabled() ? "true" : "false")
-               + ",\"picture\":" + quoted(c.picture()) + "}";
-    }
-    const auto list = [](const auto& values, std::size_t count) {
-        std::string text = "[";
-        for (std::size_t i = 1; i <= count; ++i)
-            text += (i > 1 ? "," : "") + std::to_string(values[i]);
-        return text + "]";
+    Event controls = Event::object();
+    for (const Control& c : form.controls())
+        controls[c.name()] = {
+            {"caption", c.caption()},
+            {"fore", rgbArray(c.foreColor())},
+            {"back", c.design().transparent ? Event(nullptr) : rgbArray(c.backColor())},
+            {"enabled", c.enabled()},
+            {"picture", c.picture()}};
+    // The arrays from index 1, as the game counts.
+    const auto list = [](const auto& values) {
+        return Event(std::vector<std::int16_t>(values.begin() + 1, values.end()));
     };
-    out += "},\"vars\":{\"USED\":" + list(form.USED, 52) + ",\"HAND\":" + list(form.HAND, 5)
-           + ",\"CANPLAY\":" + list(form.CANPLAY, 5) + ",\"PAY\":" + std::to_string(form.PAY)
-           + ",\"RNDNUM\":" + std::to_string(form.RNDNUM) + ",\"TOPCARD\":"
-           + std::to_string(form.TOPCARD) + ",\"SECONDDECK\":" + std::to_string(form.SECONDDECK)
-           + ",\"PLAYED\":" + std::to_string(form.PLAYED) + "}}";
-    return out;
+    return line({{"controls", controls},
+                 {"vars",
+                  {{"USED", list(form.USED)},
+                   {"HAND", list(form.HAND)},
+                   {"CANPLAY", list(form.CANPLAY)},
+                   {"PAY", form.PAY},
+                   {"RNDNUM", form.RNDNUM},
+                   {"TOPCARD", form.TOPCARD},
+                   {"SECONDDECK", form.SECONDDECK},
+                   {"PLAYED", form.PLAYED}}}});
 }
 
 using Procedure = void (*)(Form1&);
@@ -255,7 +253,7 @@ std::function<void()> Interpreter::parse(const std::string& line)
         return parseTraining(words);
     if (command == "dump") {
         expectCount(words, 1, "dump");
-        return [this] { out_ << dump(form_) << '\n'; };
+        return [this] { out_ << dump(form_); };
     }
     throw BadLine{"unknown command \"" + command + "\""};
 }
@@ -320,7 +318,7 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
     if (name == "CA") {
         expectCount(words, 3, "call CA CODE");
         const auto code = integer<std::int16_t>(words[2], "the card code");
-        return [this, code] { result(quoted(CA(code))); };
+        return [this, code] { result(console::quoted(CA(code))); };
     }
     if (name == "D_CHECK") {
         expectCount(words, 3, "call D_CHECK CODE");
@@ -362,10 +360,10 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err)
         try {
             action();
         } catch (const ProgramEnd&) {
-            out << "{\"end\":true}\n";
+            out << line({{"end", true}});
             return 0;
         } catch (const RunTimeError& e) {
-            out << "{\"error\":" << quoted(e.what()) << "}\n";
+            out << line({{"error", e.what()}});
             return 1;
         }
         return -1;

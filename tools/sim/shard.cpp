@@ -1,8 +1,10 @@
 #include "shard.h"
 
-#include <charconv>
-#include <cstdio>
-#include <map>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
 
 namespace nablo::sim {
 
@@ -20,174 +22,100 @@ std::string wideText(WideSum value)
     return digits;
 }
 
-std::string list(const auto& values)
+using Json = nlohmann::ordered_json;
+
+// An integer that fits the value's type exactly.
+template <typename Value>
+bool integer(const Json& item, Value& value)
 {
-    std::string out = "[";
-    for (std::size_t i = 0; i < values.size(); ++i)
-        out += (i ? "," : "") + std::to_string(values[i]);
-    return out + "]";
-}
-
-// A flat JSON object of strings, numbers, booleans and arrays of numbers: the shard format.
-class FlatObject {
-public:
-    bool parse(std::string_view text, std::string& error);
-
-    bool has(const std::string& key) const { return values_.count(key) != 0; }
-    const std::string& text(const std::string& key) const { return values_.at(key).front(); }
-    const std::vector<std::string>& items(const std::string& key) const { return values_.at(key); }
-
-private:
-    void skipBlanks();
-    bool token(std::string& out);
-
-    std::string_view rest_;
-    std::map<std::string, std::vector<std::string>> values_;
-};
-
-void FlatObject::skipBlanks()
-{
-    while (!rest_.empty()
-           && (rest_.front() == ' ' || rest_.front() == '\n' || rest_.front() == '\r'
-               || rest_.front() == '\t'))
-        rest_.remove_prefix(1);
-}
-
-// A string without escapes, or a bare number or word.
-bool FlatObject::token(std::string& out)
-{
-    skipBlanks();
-    if (rest_.empty())
+    if (!item.is_number_integer())
         return false;
-    if (rest_.front() == '"') {
-        const std::size_t end = rest_.find('"', 1);
-        if (end == std::string_view::npos
-            || rest_.substr(1, end - 1).find('\\') != std::string_view::npos)
-            return false;
-        out = rest_.substr(1, end - 1);
-        rest_.remove_prefix(end + 1);
-        return true;
+    if (item.is_number_unsigned()) {
+        const auto read = item.get<std::uint64_t>();
+        value = static_cast<Value>(read);
+        return std::in_range<Value>(read);
     }
-    std::size_t length = 0;
-    while (length < rest_.size()
-           && std::string_view("+-.0123456789eEtruefalsn").find(rest_[length])
-                  != std::string_view::npos)
-        ++length;
-    out = rest_.substr(0, length);
-    rest_.remove_prefix(length);
-    return length > 0;
-}
-
-bool FlatObject::parse(std::string_view text, std::string& error)
-{
-    rest_ = text;
-    error = "not a shard tally of nablo-sim";
-    skipBlanks();
-    if (rest_.empty() || rest_.front() != '{')
-        return false;
-    rest_.remove_prefix(1);
-    for (;;) {
-        std::string key;
-        if (!token(key))
-            return false;
-        skipBlanks();
-        if (rest_.empty() || rest_.front() != ':')
-            return false;
-        rest_.remove_prefix(1);
-        skipBlanks();
-        std::vector<std::string>& value = values_[key];
-        if (!rest_.empty() && rest_.front() == '[') {
-            rest_.remove_prefix(1);
-            for (std::string item; token(item);) {
-                value.push_back(item);
-                skipBlanks();
-                if (!rest_.empty() && rest_.front() == ',')
-                    rest_.remove_prefix(1);
-            }
-            if (rest_.empty() || rest_.front() != ']')
-                return false;
-            rest_.remove_prefix(1);
-        } else {
-            value.emplace_back();
-            if (!token(value.back()))
-                return false;
-        }
-        skipBlanks();
-        if (!rest_.empty() && rest_.front() == ',') {
-            rest_.remove_prefix(1);
-            continue;
-        }
-        if (rest_.empty() || rest_.front() != '}')
-            return false;
-        rest_.remove_prefix(1);
-        skipBlanks();
-        return rest_.empty();
-    }
+    const auto read = item.get<std::int64_t>();
+    value = static_cast<Value>(read);
+    return std::in_range<Value>(read);
 }
 
 template <typename Value>
-bool whole(const std::string& text, Value& value)
+bool whole(const Json& object, const char* key, Value& value)
 {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
+    const auto field = object.find(key);
+    return field != object.end() && integer(*field, value);
 }
 
-bool wide(const std::string& text, WideSum& value)
+bool flag(const Json& object, const char* key, bool& value)
 {
+    const auto field = object.find(key);
+    if (field == object.end() || !field->is_boolean())
+        return false;
+    value = field->get<bool>();
+    return true;
+}
+
+bool textField(const Json& object, const char* key, std::string& value)
+{
+    const auto field = object.find(key);
+    if (field == object.end() || !field->is_string())
+        return false;
+    value = field->get<std::string>();
+    return true;
+}
+
+// The sum of squares outgrows every JSON integer, so it travels as a string of digits.
+bool wide(const Json& object, const char* key, WideSum& value)
+{
+    std::string digits;
+    if (!textField(object, key, digits) || digits.empty())
+        return false;
     value = 0;
-    for (char c : text) {
+    for (char c : digits) {
         if (c < '0' || c > '9')
             return false;
         value = value * 10 + static_cast<unsigned>(c - '0');
     }
-    return !text.empty();
+    return true;
 }
 
 template <std::size_t N>
-bool wholeList(const FlatObject& object, const std::string& key, std::array<long long, N>& values)
+bool wholeList(const Json& object, const char* key, std::array<long long, N>& values)
 {
-    if (!object.has(key) || object.items(key).size() != N)
+    const auto field = object.find(key);
+    if (field == object.end() || !field->is_array() || field->size() != N)
         return false;
     for (std::size_t i = 0; i < N; ++i)
-        if (!whole(object.items(key)[i], values[i]))
+        if (!integer((*field)[i], values[i]))
             return false;
     return true;
 }
 
-bool readOptions(const FlatObject& o, Options& options)
+bool readOptions(const Json& o, Options& options)
 {
-    const auto flag = [&](const char* key, bool& value) {
-        value = o.has(key) && o.text(key) == "true";
-        return o.has(key) && (value || o.text(key) == "false");
-    };
-    options.strategy = o.has("strategy") ? strategyNamed(o.text("strategy")) : nullptr;
+    std::string strategy;
+    options.strategy = textField(o, "strategy", strategy) ? strategyNamed(strategy) : nullptr;
     if (!options.strategy)
         return false;
     options.sharded = true;
-    return o.has("games") && whole(o.text("games"), options.games) && o.has("seed")
-           && whole(o.text("seed"), options.seed) && o.has("stake_units")
-           && whole(o.text("stake_units"), options.stake.units)
-           && flag("betx10", options.stake.allAtOnce) && o.has("rollouts")
-           && whole(o.text("rollouts"), options.rollouts) && flag("check", options.check)
-           && flag("judge", options.judge) && o.has("shard")
-           && whole(o.text("shard"), options.shardIndex) && o.has("shards")
-           && whole(o.text("shards"), options.shardCount) && options.shardIndex >= 1
-           && options.shardIndex <= options.shardCount;
+    return whole(o, "games", options.games) && whole(o, "seed", options.seed)
+           && whole(o, "stake_units", options.stake.units)
+           && flag(o, "betx10", options.stake.allAtOnce) && whole(o, "rollouts", options.rollouts)
+           && flag(o, "check", options.check) && flag(o, "judge", options.judge)
+           && whole(o, "shard", options.shardIndex) && whole(o, "shards", options.shardCount)
+           && options.shardIndex >= 1 && options.shardIndex <= options.shardCount;
 }
 
-bool readTally(const FlatObject& o, Tally& t)
+bool readTally(const Json& o, Tally& t)
 {
-    return o.has("played") && whole(o.text("played"), t.games) && o.has("paid")
-           && whole(o.text("paid"), t.paid) && o.has("paid_squares")
-           && wide(o.text("paid_squares"), t.paidSquares) && wholeList(o, "tiers", t.tiers)
-           && wholeList(o, "hits", t.hits) && o.has("first_pass_done")
-           && whole(o.text("first_pass_done"), t.firstPassDone) && o.has("all_cards")
-           && whole(o.text("all_cards"), t.allCards) && o.has("violations")
-           && whole(o.text("violations"), t.violations) && o.has("first_violation_game")
-           && whole(o.text("first_violation_game"), t.firstViolationGame)
-           && o.has("first_violation") && o.has("judged") && whole(o.text("judged"), t.judged)
-           && o.has("matched") && whole(o.text("matched"), t.matched) && o.has("given_up_micro")
-           && whole(o.text("given_up_micro"), t.givenUpMicro);
+    return whole(o, "played", t.games) && whole(o, "paid", t.paid)
+           && wide(o, "paid_squares", t.paidSquares) && wholeList(o, "tiers", t.tiers)
+           && wholeList(o, "hits", t.hits) && whole(o, "first_pass_done", t.firstPassDone)
+           && whole(o, "all_cards", t.allCards) && whole(o, "violations", t.violations)
+           && whole(o, "first_violation_game", t.firstViolationGame)
+           && textField(o, "first_violation", t.firstViolation) && whole(o, "judged", t.judged)
+           && whole(o, "matched", t.matched) && whole(o, "given_up_micro", t.givenUpMicro);
 }
 
 // The options that make two shards parts of one run.
@@ -206,51 +134,48 @@ std::string shardJson(const ShardRecord& shard)
 {
     const Options& o = shard.options;
     const Tally& t = shard.tally;
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.3f", shard.seconds);
-    std::string out = "{\"format\":\"" + std::string(formatName) + "\"";
-    out += ",\"seed\":" + std::to_string(o.seed);
-    out += ",\"games\":" + std::to_string(o.games);
-    out += ",\"strategy\":\"" + std::string(o.strategy->name) + "\"";
-    out += ",\"stake_units\":" + std::to_string(o.stake.units);
-    out += ",\"betx10\":" + std::string(o.stake.allAtOnce ? "true" : "false");
-    out += ",\"rollouts\":" + std::to_string(o.rollouts);
-    out += ",\"check\":" + std::string(o.check ? "true" : "false");
-    out += ",\"judge\":" + std::string(o.judge ? "true" : "false");
-    out += ",\"shard\":" + std::to_string(o.shardIndex);
-    out += ",\"shards\":" + std::to_string(o.shardCount);
-    out += ",\"played\":" + std::to_string(t.games);
-    out += ",\"paid\":" + std::to_string(t.paid);
-    out += ",\"paid_squares\":\"" + wideText(t.paidSquares) + "\"";
-    out += ",\"tiers\":" + list(t.tiers);
-    out += ",\"hits\":" + list(t.hits);
-    out += ",\"first_pass_done\":" + std::to_string(t.firstPassDone);
-    out += ",\"all_cards\":" + std::to_string(t.allCards);
-    out += ",\"violations\":" + std::to_string(t.violations);
-    out += ",\"first_violation_game\":" + std::to_string(t.firstViolationGame);
-    out += ",\"judged\":" + std::to_string(t.judged);
-    out += ",\"matched\":" + std::to_string(t.matched);
-    out += ",\"given_up_micro\":" + std::to_string(t.givenUpMicro);
-    std::string violation = t.firstViolation;
-    for (char& c : violation)
-        if (c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20)
-            c = '\'';
-    out += ",\"first_violation\":\"" + violation + "\"";
-    out += ",\"seconds\":" + std::string(seconds) + "}\n";
-    return out;
+    const Json json = {{"format", formatName},
+                       {"seed", o.seed},
+                       {"games", o.games},
+                       {"strategy", o.strategy->name},
+                       {"stake_units", o.stake.units},
+                       {"betx10", o.stake.allAtOnce},
+                       {"rollouts", o.rollouts},
+                       {"check", o.check},
+                       {"judge", o.judge},
+                       {"shard", o.shardIndex},
+                       {"shards", o.shardCount},
+                       {"played", t.games},
+                       {"paid", t.paid},
+                       {"paid_squares", wideText(t.paidSquares)},
+                       {"tiers", t.tiers},
+                       {"hits", t.hits},
+                       {"first_pass_done", t.firstPassDone},
+                       {"all_cards", t.allCards},
+                       {"violations", t.violations},
+                       {"first_violation_game", t.firstViolationGame},
+                       {"judged", t.judged},
+                       {"matched", t.matched},
+                       {"given_up_micro", t.givenUpMicro},
+                       {"first_violation", t.firstViolation},
+                       {"seconds", std::round(shard.seconds * 1000) / 1000}};
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 std::optional<ShardRecord> parseShard(std::string_view text, std::string& error)
 {
-    FlatObject object;
-    if (!object.parse(text, error) || !object.has("format") || object.text("format") != formatName)
+    error = "not a shard tally of nablo-sim";
+    const Json object = Json::parse(text, nullptr, false);
+    std::string format;
+    if (!object.is_object() || !textField(object, "format", format) || format != formatName)
         return std::nullopt;
     ShardRecord shard;
+    const auto seconds = object.find("seconds");
     if (!readOptions(object, shard.options) || !readTally(object, shard.tally)
-        || !object.has("seconds") || !whole(object.text("seconds"), shard.seconds)
+        || seconds == object.end() || !seconds->is_number()
         || shard.tally.games != shardGames(shard.options))
         return std::nullopt;
-    shard.tally.firstViolation = object.text("first_violation");
+    shard.seconds = seconds->get<double>();
     return shard;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The game's web page in headless Chromium: the betting state as the design draws it, a game
 played by clicks up to its end-of-game box with the page checked against the game after every
-click, the answers of that box, a box that keeps clicks off the table, and a missing picture.
+click, the answers of that box, a box that keeps clicks off the table, a missing picture, the
+page's language and its charts.
 
 Usage: browser_test.py SITE SCREENSHOT_FOLDER"""
 
@@ -75,7 +76,7 @@ def css_rgb(hex_colour):
 
 
 class Browser:
-    def __init__(self, site):
+    def __init__(self, site, language=None):
         self.server = serve.make_server(site, 0)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
@@ -84,6 +85,9 @@ class Browser:
         options.binary_location = "/usr/bin/chromium"
         for flag in CHROMIUM_FLAGS + ["--user-data-dir=" + self.profile]:
             options.add_argument(flag)
+        if language:
+            options.add_argument("--lang=" + language)
+            options.add_experimental_option("prefs", {"intl.accept_languages": language})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_script_timeout(60)
@@ -375,6 +379,36 @@ class PageTest(unittest.TestCase):
         self.assertGreaterEqual(int(figures["Placements judged by the trainer"]), 1)
         ActionChains(browser.driver).send_keys(Keys.ESCAPE).perform()
         self.assertFalse(browser.run("return document.getElementById('stats').open"))
+
+
+class WordsAndChartsTest(unittest.TestCase):
+    def test_language_follows_the_browser_and_charts_draw(self):
+        for language, lang, keys in [("ja", "ja", "キー"), ("en-US", "en", "Keys")]:
+            browser = Browser(SITE, language)
+            try:
+                browser.load()
+                browser.wait_for("return Words.language === document.documentElement.lang",
+                                 "the words to load")
+                self.assertEqual(browser.run("return document.documentElement.lang"), lang)
+                self.assertEqual(browser.run("return Words.text('KeyTable', 'Keys')"), keys)
+                self.assertEqual(browser.run("return document.getElementById('box-text').lang"),
+                                 "ja", "the game's boxes are Japanese in every language")
+                # Both charts, drawn under the page's security policy.
+                labels = browser.run("""
+                    const words = {title: 'T', x: 'x', y: 'y'};
+                    return [Charts.credits, Charts.tiers].map((draw, i) => {
+                      const element = document.body.appendChild(document.createElement('div'));
+                      draw(element, ...(i ? [[3, 1, 0], ['0-9', '10-13', '14-17']]
+                                           : [[100, 90, 120]]), words);
+                      return [element.querySelectorAll('canvas').length,
+                              element.getAttribute('aria-label')];
+                    });""")
+                self.assertEqual(labels, [[1, "T: 100, 90, 120"],
+                                          [1, "T: 0-9: 3, 10-13: 1, 14-17: 0"]])
+                self.assertEqual(browser.errors(), [])
+            finally:
+                browser.close()
+
 
 class MissingPictureTest(unittest.TestCase):
     def test_missing_picture_is_a_run_time_error(self):
