@@ -278,6 +278,7 @@ async function main() {
   page = new Page(module, design);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
+  page.aids.useWords(await Words.ready);
   page.aids.refresh();
   table.addEventListener("click", (event) => {
     const button = event.target.closest("button");
