@@ -112,10 +112,10 @@ void PlayAids::slotClicked(int slot)
     refusedSlot_ = slot;
     view_.update(slotFrame(slot));
     refusedTimer_.start();
-    QWidget* button = view_.widget(slotName(slot));
-    QAccessibleValueChangeEvent said(button, toQString(notSelectableWord()));
-    QAccessible::updateAccessibility(&said);
-    QAccessibleEvent alert(button, QAccessible::Alert);
+    // Said by a label of its own, out of sight, as an alert.
+    announcement_->setText(toQString(notSelectableWord()));
+    announcement_->setAccessibleName(announcement_->text());
+    QAccessibleEvent alert(announcement_, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }
 
@@ -245,6 +245,11 @@ void PlayAids::addToTable()
         view_.widget(slotName(1))->geometry().united(view_.widget(slotName(5))->geometry());
     trainerNote_ = new TrainerNote(&view_, slotArea);
     connect(trainerNote_, &TrainerNote::expired, this, [this] { session_.dismissTrainerNote(); });
+    announcement_ = new QLabel(&view_);
+    announcement_->setObjectName(QStringLiteral("announcement"));
+    announcement_->setGeometry(0, 0, 1, 1);
+    announcement_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    announcement_->setStyleSheet(QStringLiteral("color: transparent; background: transparent;"));
 }
 
 void PlayAids::toggleTrainer() { session_.toggleTrainer(); }

@@ -14,6 +14,7 @@
 #include <string_view>
 
 class QKeyEvent;
+class QLabel;
 class QPainter;
 
 namespace nablo {
@@ -92,6 +93,7 @@ private:
     SoundSwitch sound_;
     QTimer soundNoteTimer_;
     TrainerNote* trainerNote_ = nullptr;
+    QLabel* announcement_ = nullptr;
     int shownNoteSerial_ = 0;
     int refusedSlot_ = 0;
     QTimer refusedTimer_;

@@ -8,6 +8,7 @@
 #include "table/form.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace nablo {

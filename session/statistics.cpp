@@ -28,7 +28,7 @@ std::vector<StatisticsRow> statisticsRows(const RunStatistics& s, const Form1& f
         {word(NABLO_WORD("Statistics", "Credits paid back")), creditsText(s.paid())},
         {word(NABLO_WORD("Statistics", "Your return (paid ÷ staked)")),
          std::isnan(ratio) ? std::string("–") : twoDecimals(ratio)},
-        {word(NABLO_WORD("Statistics", "Best game, credits paid")), creditsText(s.bestPay())},
+        {word(NABLO_WORD("Statistics", "Best game (credits)")), creditsText(s.bestPay())},
     };
     for (int row = 1; row <= 5; ++row) {
         rows.push_back({fill(word(NABLO_WORD("Statistics", "%1 hits")),

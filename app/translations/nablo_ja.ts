@@ -357,8 +357,8 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
         <translation>還元率 (払い戻し ÷ 賭け金)</translation>
     </message>
     <message>
-        <source>Best game, credits paid</source>
-        <translation>最高のゲームの配当 (クレジット)</translation>
+        <source>Best game (credits)</source>
+        <translation>最高のゲーム (クレジット)</translation>
     </message>
     <message>
         <source>%1 hits</source>

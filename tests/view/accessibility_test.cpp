@@ -8,6 +8,7 @@
 #include "table/form.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +114,16 @@ private slots:
             QCOMPARE(spoken(game, game.form().rankLabel(code).name()),
                      expectedCardName(code) + ", in a slot");
         }
+
+        // A press on the seven of spades, which cannot follow the three, is refused aloud and
+        // framed in red; nothing else changes.
+        click(game, "CARD3");
+        const auto* said = game.view().findChild<QLabel*>("announcement");
+        QCOMPARE(said->accessibleName(), QString("not selectable"));
+        const QRect slot = game.view().widget("CARD3")->geometry();
+        QCOMPARE(game.view().grab().toImage().pixelColor(slot.left() - 2, slot.center().y()),
+                 QColor(255, 0, 0));
+        QCOMPARE(spoken(game, "TEN"), QString("Cards placed, 1"));
 
         for (const auto& [name, words] :
              {std::pair{"BET", "Bet"}, std::pair{"RepertBet", "Bet ten"},

@@ -120,7 +120,7 @@ private slots:
         QStringList design;
         for (const Control& control : game.form().controls())
             design.append(qString(control.name()));
-        design.append("trainerNote");
+        design.append({"trainerNote", "announcement"});
         QCOMPARE(stacking, design);
 
         // Captions are bold, in pixels: 24 pt is 32 px.

@@ -109,9 +109,10 @@ class Aids {
     this.timers[timer] = setTimeout(() => { this.module[expired](); this.refresh(); }, after);
   }
 
-  // Any press of the player's on the page but in a box ends the demo; keys are the session's.
+  // Any press of the player's on the page but in a box ends the demo, except D, which toggles it.
   stopDemoOn(event) {
-    if (this.shown.demo && !event.target.closest?.("dialog")) {
+    const ownKey = event.type === "keydown" && event.key.toLowerCase() === "d";
+    if (this.shown.demo && !ownKey && !event.target.closest?.("dialog")) {
       this.module._nablo_stop_demo();
       this.refresh();
     }
@@ -163,11 +164,23 @@ class Aids {
     document.getElementById("help").showModal();
   }
 
+  // Opened first, so that the charts take the width the dialog gives them.
   showStatistics() {
-    this.fillStatistics();
     const dialog = document.getElementById("stats");
     if (!dialog.open)
       dialog.showModal();
+    this.fillStatistics();
+  }
+
+  // The core says its words in the page's language: the table of words.js, by context and
+  // English text, handed over as records of three fields.
+  useWords(table) {
+    const records = [];
+    for (const [context, texts] of Object.entries(table || {})) {
+      for (const [source, text] of Object.entries(texts))
+        records.push([context, source, Array.isArray(text) ? text[0] : text].join("\x1f"));
+    }
+    this.module.ccall("nablo_set_words", null, ["string"], [records.join("\x1e")]);
   }
 
   // The figures as a list of terms and values; the charts through the chart module when the
@@ -188,28 +201,29 @@ class Aids {
       value.textContent = row.value;
       return [term, value];
     }));
-    const credits = document.getElementById("credits-chart");
-    const tiers = document.getElementById("tiers-chart");
-    credits.setAttribute("aria-label", words.creditsChart);
-    credits.setAttribute("aria-description", stats.creditsWords);
-    tiers.setAttribute("aria-label", words.tiersChart);
-    tiers.setAttribute("aria-description", stats.tiersWords);
-    drawStatisticsCharts(credits, tiers, stats);
+    drawStatisticsCharts(document.getElementById("credits-chart"),
+                         document.getElementById("tiers-chart"), stats);
   }
 }
 
-// Draws the two charts of the statistics: the credits before the first game and after each
-// (game 0, 1, ...), and the games by tier row. The chart module does it when the site has one;
-// else each chart says its figures in words.
+// Draws the two charts of the statistics: the credits the run began with and after each game,
+// and the games by tier row, through the chart module, which also says their figures to a
+// screen reader. Without it each chart says its figures in words.
 function drawStatisticsCharts(credits, tiers, stats) {
-  const line = [stats.credits.length ? stats.start : null, ...stats.credits].filter((c) => c !== null);
-  if (globalThis.nabloCharts) {
-    globalThis.nabloCharts.credits(credits, line.map((_, game) => game), line, stats.words);
-    globalThis.nabloCharts.tiers(tiers, stats.tiers.map((bar) => bar.name),
-                                 stats.tiers.map((bar) => bar.games), stats.words);
+  const words = stats.words;
+  const line = stats.credits.length ? [stats.start, ...stats.credits] : [];
+  if (typeof Charts === "undefined") {
+    credits.textContent = words.creditsChart + ": " + stats.creditsWords;
+    tiers.textContent = words.tiersChart + ": " + stats.tiersWords;
     return;
   }
-  credits.textContent = words(stats.words.creditsChart, stats.creditsWords);
-  tiers.textContent = words(stats.words.tiersChart, stats.tiersWords);
-  function words(title, figures) { return title + ": " + figures; }
+  for (const element of [credits, tiers]) {
+    element.plot?.destroy();
+    element.replaceChildren();
+  }
+  credits.plot = Charts.credits(credits, line,
+                                { title: words.creditsChart, x: words.gameAxis, y: words.creditsAxis });
+  tiers.plot = Charts.tiers(tiers, stats.tiers.map((bar) => bar.games),
+                            stats.tiers.map((bar) => bar.name),
+                            { title: words.tiersChart, x: words.tiersAxis, y: words.gamesAxis });
 }

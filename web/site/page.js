@@ -278,6 +278,7 @@ async function main() {
   page = new Page(module, design);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
+  page.aids.useWords(await Words.ready);
   page.aids.refresh();
   table.addEventListener("click", (event) => {
     const button = event.target.closest("button");
@@ -287,9 +288,8 @@ async function main() {
   // The first gesture lets the page play sounds.
   for (const type of ["pointerdown", "keydown"])
     document.addEventListener(type, () => sound.wake(), { capture: true });
-  // A press of the mouse ends the demo; the session sees to the keys.
-  document.addEventListener("pointerdown", (event) => page.aids.stopDemoOn(event),
-                            { capture: true });
+  for (const type of ["pointerdown", "keydown"])
+    document.addEventListener(type, (event) => page.aids.stopDemoOn(event), { capture: true });
   document.addEventListener("keydown", (event) => page.aids.onKey(event));
   document.getElementById("new-run").addEventListener("click", () => page.start());
   await page.start();
