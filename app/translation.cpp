@@ -1,5 +1,7 @@
 #include "app/translation.h"
 
+#include "session/words.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -25,6 +27,10 @@ QTranslator& qtTranslator()
 
 void loadTranslation()
 {
+    // The core says its words through the same translation.
+    setTranslator([](const char* context, const char* text) {
+        return translated(context, text).toStdString();
+    });
     if (translator().isEmpty())
         (void)translator().load(QLocale(), QStringLiteral("nablo"), QStringLiteral("_"),
                                 QStringLiteral(":/i18n"));

@@ -1,6 +1,8 @@
 #include "advice/advisor.h"
 #include "advice/autoplay.h"
+#include "advice/strategy.h"
 #include "deck/cards.h"
+#include "deck/random.h"
 #include "game/events.h"
 #include "game/place.h"
 #include "game/reset.h"
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace nablo {
@@ -138,6 +141,24 @@ TEST(Strategies, TheHeuristicAvoidsACardNothingFollows)
     ASSERT_EQ(t.form.CANPLAY[2], -1);
     EXPECT_EQ(firstPlayable(t.form), 1);
     EXPECT_EQ(heuristicChoice(t.form), 2);
+}
+
+TEST(Strategies, EachStrategyOnATableWithAMinoritySuit)
+{
+    // Pile: the five of hearts. The two, nine and ten of hearts follow it by suit, the five of
+    // spades by rank; the eight of spades follows nothing. Each playable card has a follower.
+    HandMadeTable t({28, 35, 36, 18, 21}, 31, 20, {5, 6, 7});
+    Xoshiro128 random(3);
+    EXPECT_EQ(strategyNamed("first")->choose(t.form, random, nullptr), 1);
+    // The five of spades leaves the three hearts together for a flush.
+    EXPECT_EQ(strategyNamed("heuristic")->choose(t.form, random, nullptr), 4);
+    std::array<int, 6> chosen{};
+    for (int i = 0; i < 200; ++i)
+        ++chosen[static_cast<std::size_t>(
+            strategyNamed("random")->choose(t.form, random, nullptr))];
+    EXPECT_EQ(chosen[0] + chosen[5], 0);
+    for (int slot = 1; slot <= 4; ++slot)
+        EXPECT_GT(chosen[static_cast<std::size_t>(slot)], 20) << slot;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/captionfont.h"
 #include "app/game.h"
 #include "game/rows.h"
+#include "session/accessible.h"
 #include "table/form.h"
 
 #include <QAccessible>
@@ -51,6 +52,9 @@ private slots:
 
     void cardNamesRunThroughTheSuits()
     {
+        const auto cardName = [](int code) {
+            return QString::fromStdString(nablo::cardName(code));
+        };
         QCOMPARE(cardName(1), QString("ace of diamonds"));
         QCOMPARE(cardName(13), QString("king of diamonds"));
         QCOMPARE(cardName(14), QString("ace of spades"));
@@ -118,7 +122,8 @@ private slots:
             QVERIFY2(accessible(game, name)->state().disabled, name);
         }
 
-        // The stake of three units shows in both pay tables.
+        // The stake of three units is the BET button's value, and shows in both pay tables.
+        QCOMPARE(accessible(game, "BET")->text(QAccessible::Description), QString("stake 3"));
         QCOMPARE(spoken(game, "Label9"), QString("10-13 cards, pays 15"));
         QCOMPARE(spoken(game, "CPAY1"), QString("Pays for 2nd 52 cards, 30000"));
         const QString royalHits = QString::fromStdString(game.form().HIT(1).caption());
