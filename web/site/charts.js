@@ -31,7 +31,8 @@ globalThis.nabloCharts = (() => {
       incrs: steps,
     });
     // Named bars: one tick under each, however narrow the chart.
-    const x = names ? { ...axis(xLabel), values: names, incrs: [1], space: 10 } : axis(xLabel);
+    const x = names ? { ...axis(xLabel), values: names, incrs: [1], space: 10,
+                        font: "10px sans-serif" } : axis(xLabel);
     return [x, { ...axis(yLabel), space: 24 }];
   }
 

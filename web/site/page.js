@@ -272,6 +272,9 @@ async function main() {
       },
     },
   });
+  // The game says its words in the reader's language from its first one on.
+  await nabloWords.ready;
+  module.ccall("nablo_set_words", null, ["string"], [nabloWords.records()]);
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
   await Promise.all([pictures.preload(design.pictures), document.fonts.load("bold 12px IPAPGothic")]);
 
