@@ -172,17 +172,6 @@ class Aids {
     this.fillStatistics();
   }
 
-  // The core says its words in the page's language: the table of words.js, by context and
-  // English text, handed over as records of three fields.
-  useWords(table) {
-    const records = [];
-    for (const [context, texts] of Object.entries(table || {})) {
-      for (const [source, text] of Object.entries(texts))
-        records.push([context, source, Array.isArray(text) ? text[0] : text].join("\x1f"));
-    }
-    this.module.ccall("nablo_set_words", null, ["string"], [records.join("\x1e")]);
-  }
-
   // The figures as a list of terms and values; the charts through the chart module when the
   // site has it, their words for a screen reader in any case.
   fillStatistics() {
@@ -212,18 +201,14 @@ class Aids {
 function drawStatisticsCharts(credits, tiers, stats) {
   const words = stats.words;
   const line = stats.credits.length ? [stats.start, ...stats.credits] : [];
-  if (typeof Charts === "undefined") {
+  credits.setAttribute("aria-label", words.creditsChart + ": " + stats.creditsWords);
+  tiers.setAttribute("aria-label", words.tiersChart + ": " + stats.tiersWords);
+  if (typeof nabloCharts === "undefined") {
     credits.textContent = words.creditsChart + ": " + stats.creditsWords;
     tiers.textContent = words.tiersChart + ": " + stats.tiersWords;
     return;
   }
-  for (const element of [credits, tiers]) {
-    element.plot?.destroy();
-    element.replaceChildren();
-  }
-  credits.plot = Charts.credits(credits, line,
-                                { title: words.creditsChart, x: words.gameAxis, y: words.creditsAxis });
-  tiers.plot = Charts.tiers(tiers, stats.tiers.map((bar) => bar.games),
-                            stats.tiers.map((bar) => bar.name),
-                            { title: words.tiersChart, x: words.tiersAxis, y: words.gamesAxis });
+  nabloCharts.credits(credits, line.map((_, game) => game), line, words);
+  nabloCharts.tiers(tiers, stats.tiers.map((bar) => bar.name),
+                    stats.tiers.map((bar) => bar.games), words);
 }

@@ -272,13 +272,15 @@ async function main() {
       },
     },
   });
+  // The game says its words in the reader's language from its first one on.
+  await nabloWords.ready;
+  module.ccall("nablo_set_words", null, ["string"], [nabloWords.records()]);
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
   await Promise.all([pictures.preload(design.pictures), document.fonts.load("bold 12px IPAPGothic")]);
 
   page = new Page(module, design);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
-  page.aids.useWords(await Words.ready);
   page.aids.refresh();
   table.addEventListener("click", (event) => {
     const button = event.target.closest("button");

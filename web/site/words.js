@@ -1,16 +1,17 @@
 "use strict";
 
-// The program's own words in the reader's language. The window's translation source is turned
-// into ja.json by the build (context -> English text -> Japanese text, or the list of its forms
-// for a count); English needs no table. Japanese is chosen when the browser's preferred
-// language is Japanese, and the page's lang attribute follows.
+// The program's own words in the reader's language. The build turns the window's translation
+// source into ja.json (context -> English text -> Japanese text, or the list of its forms for a
+// count); English needs no table. Japanese is chosen when the browser's preferred language is
+// Japanese, and the page's lang attribute follows.
 //
-//   Words.ready          resolves to the table in use once it is loaded ({} for English)
-//   Words.language       "ja" or "en", final once ready has resolved
-//   Words.text(context, source[, count])
-//                        the translation, or source itself; %n becomes count
-//   Words.load(languages) loads the table for a list of language tags (navigator.languages)
-const Words = {
+//   nabloWords.ready          resolves to the table in use once it is loaded ({} for English)
+//   nabloWords.language       "ja" or "en", final once ready has resolved
+//   nabloWords.text(context, source[, count])
+//                             the translation, or source itself; %n becomes count
+//   nabloWords.records()      the table as the game's nablo_set_words takes it
+//   nabloWords.load(languages) loads the table for a list of language tags (navigator.languages)
+globalThis.nabloWords = {
   language: "en",
   table: {},
 
@@ -25,7 +26,8 @@ const Words = {
   },
 
   async load(languages) {
-    const language = Words.choose(languages);
+    const words = globalThis.nabloWords;
+    const language = words.choose(languages);
     let table = {};
     if (language === "ja") {
       try {
@@ -36,17 +38,26 @@ const Words = {
         // Offline without the table: the page stays in English rather than half translated.
       }
     }
-    Words.table = table;
-    Words.language = Object.keys(table).length ? language : "en";
-    document.documentElement.lang = Words.language;
+    words.table = table;
+    words.language = Object.keys(table).length ? language : "en";
+    document.documentElement.lang = words.language;
     return table;
   },
 
   text(context, source, count) {
-    const found = Words.table[context]?.[source];
+    const found = globalThis.nabloWords.table[context]?.[source];
     const text = Array.isArray(found) ? found[0] : found || source;
     return count === undefined ? text : text.replaceAll("%n", String(count));
   },
+
+  // Records separated by U+001E, each context, English text and translation separated by U+001F.
+  records() {
+    const table = globalThis.nabloWords.table;
+    return Object.entries(table).flatMap(([context, messages]) =>
+      Object.entries(messages).map(([source, text]) =>
+        [context, source, Array.isArray(text) ? text[0] : text].join("\u001f")))
+      .join("\u001e");
+  },
 };
 
-Words.ready = Words.load(navigator.languages);
+globalThis.nabloWords.ready = globalThis.nabloWords.load(navigator.languages);
