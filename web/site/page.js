@@ -7,30 +7,43 @@ const RunState = { running: 0, ended: 1, failed: 2 };
 const demoInterval = 500;     // milliseconds between the demo's placements
 const soundNoteShown = 3000;  // milliseconds the status line tells that the sound is back on
 
-// The card pictures, loaded and decoded before the first click, so that the game's request
-// for one is answered at once.
+// The card pictures, loaded and decoded once the table is ready, before the game is asked to
+// show one, so that its request is answered at once. Clicks made before they are all in wait
+// for them, in their order.
 class Pictures {
-  constructor() { this.problems = new Map(); }
+  constructor() {
+    this.problems = new Map();
+    this.loaded = null;
+    this.waiting = Promise.resolve();
+  }
 
-  url(path) { return path; }
+  url(path) { return siteFile(path); }
 
-  async preload(paths) {
-    await Promise.all(paths.map(async (path) => {
+  preload(paths) {
+    this.loaded = Promise.all(paths.map(async (path) => {
       const image = new Image();
-      image.src = path;
+      image.src = this.url(path);
       try {
         await image.decode();
         this.problems.set(path, "");
       } catch {
         this.problems.set(path, await Pictures.reason(path));
       }
-    }));
+    })).then(() => { this.loaded = null; });
+  }
+
+  // Runs action once the pictures are in, after the actions that came before it.
+  whenLoaded(action) {
+    if (!this.loaded)
+      return action();
+    this.waiting = this.waiting.then(() => this.loaded).then(action);
+    return this.waiting;
   }
 
   // The desktop's words for why a picture cannot be read.
   static async reason(path) {
     try {
-      const response = await fetch(path, { method: "HEAD", cache: "no-store" });
+      const response = await fetch(siteFile(path), { method: "HEAD", cache: "no-store" });
       return response.ok ? "Unable to read image data" : "File not found";
     } catch {
       return "File not found";
@@ -63,7 +76,7 @@ class Sound {
 
   buffer(path) {
     if (!this.buffers.has(path)) {
-      this.buffers.set(path, fetch(path)
+      this.buffers.set(path, fetch(siteFile(path))
         .then((response) => response.ok ? response.arrayBuffer() : Promise.reject())
         .then((data) => this.context.decodeAudioData(data)));
     }
@@ -125,9 +138,12 @@ class MessageBoxes {
     buttons.replaceChildren();
     const choices = yesNo ? [["Yes", 1, "y"], ["No", 2, "n"]] : [["OK", 0, ""]];
     return new Promise((resolve) => {
+      let answered = false;
       const answer = (value) => {
+        answered = true;
         dialog.removeEventListener("cancel", onCancel);
         dialog.removeEventListener("keydown", onKey);
+        dialog.removeEventListener("close", onClose);
         dialog.close();
         this.open = false;
         resolve(value);
@@ -151,6 +167,14 @@ class MessageBoxes {
           answer(choice[1]);
         }
       };
+      // The game waits for the answer: a box the browser closes anyway comes back.
+      const onClose = () => {
+        if (answered)
+          return;
+        dialog.showModal();
+        this.place();
+        buttons.firstChild.focus();
+      };
       for (const [label, value] of choices) {
         const button = document.createElement("button");
         button.type = "button";
@@ -160,6 +184,7 @@ class MessageBoxes {
       }
       dialog.addEventListener("cancel", onCancel);
       dialog.addEventListener("keydown", onKey);
+      dialog.addEventListener("close", onClose);
       this.open = true;
       dialog.showModal();
       this.place();
@@ -170,16 +195,17 @@ class MessageBoxes {
 
   // Over the card slots, below the card counter and clear of both pay tables, which the player
   // reads after a game: centred across the table, on the slots' middle, its top no higher than
-  // 32 pixels below the slots' top; kept inside the browser's window.
+  // 32 pixels below the slots' top; kept inside the browser's window. All at the table's scale.
   place() {
     const dialog = this.dialog;
     const table = document.getElementById("window").getBoundingClientRect();
     const slot = page.design.controls.find((control) => control.name === "CARD1");
-    const width = dialog.offsetWidth, height = dialog.offsetHeight;
+    const scale = fit.scale;
+    const width = dialog.offsetWidth * scale, height = dialog.offsetHeight * scale;
     const clamp = (value, room) => Math.max(0, Math.min(value, room));
     const left = table.left + (table.width - width) / 2;
-    const top = table.top + Math.max(Math.floor(slot.top + slot.height / 2) - height / 2,
-                                     slot.top + 32);
+    const top = table.top + Math.max(Math.floor(slot.top * scale + slot.height * scale / 2
+                                                - height / 2), (slot.top + 32) * scale);
     dialog.style.left = Math.round(clamp(left, innerWidth - width)) + "px";
     dialog.style.top = Math.round(clamp(top, innerHeight - height)) + "px";
   }
@@ -206,7 +232,11 @@ class Page {
 
   changes() { return this.query("nablo_changes"); }
 
-  sync() { this.view.apply(this.changes()); }
+  sync() {
+    const changes = this.changes();
+    this.view.apply(changes);
+    access.collect(changes, this.design);
+  }
 
   async start() {
     this.state = RunState.running;
@@ -220,13 +250,17 @@ class Page {
     this.sync();
     this.busy = false;
     this.state = state;
+    if (this.inPlay())
+      access.afterClick(this.query("nablo_table").playable);
     if (state !== RunState.running) {
       this.stopDemo();
       this.setEnded(true, state === RunState.failed);
     }
   }
 
-  async click(name) {
+  click(name) { return pictures.whenLoaded(() => this.clickNow(name)); }
+
+  async clickNow(name) {
     if (this.busy || this.state !== RunState.running)
       return;
     // A click of the player's own ends the demo.
@@ -236,9 +270,11 @@ class Page {
     if (this.outcome)
       this.announce("");
     this.busy = true;
+    access.listen(name.startsWith("CARD"));
     const state = await this.module.ccall("nablo_click", "number", ["string"], [name],
                                           { async: true });
     this.finish(state);
+    access.announce();
   }
 
   // A key presses a button as a click would, unless the button is disabled.
@@ -382,6 +418,9 @@ class Page {
     if (event.ctrlKey || event.altKey || event.metaKey || boxes.open
         || document.getElementById("help").open || this.state !== RunState.running)
       return;
+    // Enter or Space on a focused slot or button presses that one, as the browser does.
+    if ((event.key === "Enter" || event.key === " ") && event.target.closest?.("#window button"))
+      return;
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     const action = Page.keyActions[key];
     if (!action)
@@ -396,12 +435,12 @@ class Page {
 
 const sound = new Sound();
 const boxes = new MessageBoxes();
+const pictures = new Pictures();
 let page = null;
 
 async function main() {
-  const pictures = new Pictures();
-  let module = null;
-  module = await createNablo({
+  const module = await createNablo({
+    locateFile: (name) => siteFile(name),
     page: {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
@@ -409,16 +448,20 @@ async function main() {
       showMessage: (title, text, yesNo, icon) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();
+        access.announce();
         return boxes.show(title, text, yesNo, icon);
       },
     },
-  });
+  }).catch(() => Promise.reject(new Error("the game (nablo.wasm)")));
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
-  await Promise.all([pictures.preload(design.pictures), document.fonts.load("bold 12px IPAPGothic")]);
+  await document.fonts.load("bold 12px NabloCaptions")
+    .catch(() => Promise.reject(new Error("the captions' font")));
 
   page = new Page(module, design);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
+  fit.start();
+  access.start();
   page.updateTitle();
   table.addEventListener("click", (event) => {
     const button = event.target.closest("button");
@@ -436,6 +479,8 @@ async function main() {
   table.removeAttribute("aria-busy");
   page.readyAt = performance.now();
   document.body.dataset.ready = "true";
+  loader.ready();
+  pictures.preload(design.pictures);
 }
 
-main();
+main().catch((error) => loader.fail(error.message));
