@@ -76,9 +76,16 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
             super().log_message(format, *args)
 
 
+class SiteServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that goes away in the middle of a file is no fault of the site.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def make_server(site, port, verbose=False):
     handler = functools.partial(SiteHandler, directory=site)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    server = SiteServer(("127.0.0.1", port), handler)
     server.verbose = verbose
     return server
 
