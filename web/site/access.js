@@ -8,7 +8,7 @@ const access = {
   // The rows of both pay tables, whose words change when a row is reached or a hand shows.
   voicedRows: new Set(["Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
                        "Label12", "Label13", "Label14", "Label15", "Label16"]),
-  heard: [],
+  heard: { pile: [], count: [], rows: [] },
   listening: false,
 
   start() {
@@ -62,7 +62,7 @@ const access = {
   // Whether the click under way is a placement, whose changes are told.
   listen(placement) {
     this.listening = placement;
-    this.heard = [];
+    this.heard = { pile: [], count: [], rows: [] };
   },
 
   // Keeps the words of the changed pile, counter and pay table rows, to be said at once.
@@ -71,16 +71,21 @@ const access = {
       return;
     for (const change of changes) {
       const name = design.controls[change.index].name;
-      if (name === "Image1" || name === "TEN" || this.voicedRows.has(name))
-        this.heard.push([change.accessibleName, change.accessibleValue].filter(Boolean).join(": "));
+      const part = name === "Image1" ? "pile" : name === "TEN" ? "count"
+                   : this.voicedRows.has(name) ? "rows" : "";
+      if (part)
+        this.heard[part].push([change.accessibleName, change.accessibleValue]
+          .filter(Boolean).join(": "));
     }
   },
 
-  // Says what a placement changed, politely: after what the reader is saying.
+  // Says what a placement changed, politely, after what the reader is saying: the card placed
+  // and the count first, then the rows it reached.
   announce() {
-    if (!this.heard.length)
-      return;
-    document.getElementById("announcer").textContent = this.heard.join(". ") + ".";
-    this.heard = [];
+    const { pile, count, rows } = this.heard;
+    const words = [...pile, ...count, ...rows];
+    this.heard = { pile: [], count: [], rows: [] };
+    if (words.length)
+      document.getElementById("announcer").textContent = words.join(". ") + ".";
   },
 };
