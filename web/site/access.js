@@ -23,8 +23,8 @@ const access = {
     if (!dialog)
       return;
     // The browser would close a modal dialog on a second Esc whatever its cancel handler says;
-    // a key the page keeps from it closes nothing. Only the message box's answer closes it.
-    if (event.key === "Escape" && dialog.id === "box") {
+    // a key the page keeps from it closes nothing. Only an answer closes a question box.
+    if (event.key === "Escape" && dialog.dataset.question === "true") {
       event.preventDefault();
       return;
     }

@@ -134,6 +134,7 @@ class MessageBoxes {
     document.getElementById("box-text").textContent = text.replace(/\r\n/g, "\n");
     document.getElementById("box-icon").className = MessageBoxes.icons[icon] || "information";
     dialog.setAttribute("role", icon === 2 ? "alertdialog" : "dialog");
+    dialog.dataset.question = yesNo;
     const buttons = document.getElementById("box-buttons");
     buttons.replaceChildren();
     const choices = yesNo ? [["Yes", 1, "y"], ["No", 2, "n"]] : [["OK", 0, ""]];
@@ -154,13 +155,8 @@ class MessageBoxes {
         if (!yesNo)
           answer(0);
       };
+      // Esc is kept from a question box wherever the focus is (access.js).
       const onKey = (event) => {
-        // Kept from the browser, which would close the box on a second Esc whatever the page
-        // says.
-        if (yesNo && event.key === "Escape") {
-          event.preventDefault();
-          return;
-        }
         const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key);
         if (choice && !event.ctrlKey && !event.altKey && !event.metaKey) {
           event.preventDefault();
