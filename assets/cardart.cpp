@@ -46,6 +46,8 @@ void paintCard(QSvgRenderer& deck, QPainter& painter, const QString& id, const Q
 }
 
 const int iconSide = 256;
+// The web page's background, which its installed icon and title bar take on.
+const QColor webThemeColour(0x20, 0x20, 0x20);
 const std::array<int, 3> largerIconSides{48, 64, 128};
 const std::array<int, 3> smallIconSides{16, 24, 32};
 
@@ -207,4 +209,29 @@ void writeIcons(QSvgRenderer& deck, const QString& dir)
         throw std::runtime_error("cannot write " + svgPath.toStdString());
     paintIcon(deck, vectors);
     vectors.end();
+}
+
+void writeWebIcons(QSvgRenderer& deck, const QString& dir)
+{
+    // The maskable icon keeps the fan inside the middle 80 % circle that every mask shows.
+    const struct {
+        int side;
+        bool maskable;
+        const char* name;
+    } icons[] = {{192, false, "nablo-192.png"},
+                 {512, false, "nablo-512.png"},
+                 {512, true, "nablo-maskable-512.png"}};
+    for (const auto& icon : icons) {
+        QImage image(icon.side, icon.side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(icon.maskable ? webThemeColour : QColor(Qt::transparent));
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        const qreal scale = icon.side / qreal(iconSide) * (icon.maskable ? 0.7 : 1.0);
+        const qreal margin = (icon.side - scale * iconSide) / 2;
+        painter.translate(margin, margin);
+        painter.scale(scale, scale);
+        paintIcon(deck, painter);
+        painter.end();
+        saveImage(image, QDir(dir).filePath(icon.name));
+    }
 }

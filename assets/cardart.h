@@ -12,3 +12,8 @@ void writeCardFaces(QSvgRenderer& deck, const QString& dir);
 // anew for 16, 24 and 32 pixels (two cards with one pip each), and nablo.svg, the large drawing
 // as vectors.
 void writeIcons(QSvgRenderer& deck, const QString& dir);
+
+// The web page's icons in dir: nablo-192.png and nablo-512.png on a transparent background, and
+// nablo-maskable-512.png, the fan smaller on the page's colour, for launchers that cut icons to
+// a shape.
+void writeWebIcons(QSvgRenderer& deck, const QString& dir);

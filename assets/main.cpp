@@ -35,6 +35,7 @@ void generate(const QString& outDir, const QString& deckPath)
 
     writeCardFaces(deck, makeDir(outDir, "cards"));
     writeIcons(deck, makeDir(outDir, "icons"));
+    writeWebIcons(deck, makeDir(outDir, "webicons"));
     writeSounds(makeDir(outDir, "wav"));
 }
 

@@ -5,30 +5,43 @@
 
 const RunState = { running: 0, ended: 1, failed: 2 };
 
-// The card pictures, loaded and decoded before the first click, so that the game's request
-// for one is answered at once.
+// The card pictures, loaded and decoded once the table is ready, before the game is asked to
+// show one, so that its request is answered at once. Clicks made before they are all in wait
+// for them, in their order.
 class Pictures {
-  constructor() { this.problems = new Map(); }
+  constructor() {
+    this.problems = new Map();
+    this.loaded = null;
+    this.waiting = Promise.resolve();
+  }
 
-  url(path) { return path; }
+  url(path) { return siteFile(path); }
 
-  async preload(paths) {
-    await Promise.all(paths.map(async (path) => {
+  preload(paths) {
+    this.loaded = Promise.all(paths.map(async (path) => {
       const image = new Image();
-      image.src = path;
+      image.src = this.url(path);
       try {
         await image.decode();
         this.problems.set(path, "");
       } catch {
         this.problems.set(path, await Pictures.reason(path));
       }
-    }));
+    })).then(() => { this.loaded = null; });
+  }
+
+  // Runs action once the pictures are in, after the actions that came before it.
+  whenLoaded(action) {
+    if (!this.loaded)
+      return action();
+    this.waiting = this.waiting.then(() => this.loaded).then(action);
+    return this.waiting;
   }
 
   // The desktop's words for why a picture cannot be read.
   static async reason(path) {
     try {
-      const response = await fetch(path, { method: "HEAD", cache: "no-store" });
+      const response = await fetch(siteFile(path), { method: "HEAD", cache: "no-store" });
       return response.ok ? "Unable to read image data" : "File not found";
     } catch {
       return "File not found";
@@ -61,7 +74,7 @@ class Sound {
 
   buffer(path) {
     if (!this.buffers.has(path)) {
-      this.buffers.set(path, fetch(path)
+      this.buffers.set(path, fetch(siteFile(path))
         .then((response) => response.ok ? response.arrayBuffer() : Promise.reject())
         .then((data) => this.context.decodeAudioData(data)));
     }
@@ -119,13 +132,17 @@ class MessageBoxes {
     document.getElementById("box-text").textContent = text.replace(/\r\n/g, "\n");
     document.getElementById("box-icon").className = MessageBoxes.icons[icon] || "information";
     dialog.setAttribute("role", icon === 2 ? "alertdialog" : "dialog");
+    dialog.dataset.question = yesNo;
     const buttons = document.getElementById("box-buttons");
     buttons.replaceChildren();
     const choices = yesNo ? [["Yes", 1, "y"], ["No", 2, "n"]] : [["OK", 0, ""]];
     return new Promise((resolve) => {
+      let answered = false;
       const answer = (value) => {
+        answered = true;
         dialog.removeEventListener("cancel", onCancel);
         dialog.removeEventListener("keydown", onKey);
+        dialog.removeEventListener("close", onClose);
         dialog.close();
         this.open = false;
         resolve(value);
@@ -136,18 +153,21 @@ class MessageBoxes {
         if (!yesNo)
           answer(0);
       };
+      // Esc is kept from a question box wherever the focus is (access.js).
       const onKey = (event) => {
-        // Kept from the browser, which would close the box on a second Esc whatever the page
-        // says.
-        if (yesNo && event.key === "Escape") {
-          event.preventDefault();
-          return;
-        }
         const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key);
         if (choice && !event.ctrlKey && !event.altKey && !event.metaKey) {
           event.preventDefault();
           answer(choice[1]);
         }
+      };
+      // The game waits for the answer: a box the browser closes anyway comes back.
+      const onClose = () => {
+        if (answered)
+          return;
+        dialog.showModal();
+        this.place();
+        buttons.firstChild.focus();
       };
       for (const [label, value] of choices) {
         const button = document.createElement("button");
@@ -158,6 +178,7 @@ class MessageBoxes {
       }
       dialog.addEventListener("cancel", onCancel);
       dialog.addEventListener("keydown", onKey);
+      dialog.addEventListener("close", onClose);
       this.open = true;
       dialog.showModal();
       this.place();
@@ -166,16 +187,19 @@ class MessageBoxes {
     });
   }
 
-  // Where the core says a box opens: over the card slots, kept inside the browser's window.
+  // Where the core says a box opens: over the card slots, kept inside the browser's window;
+  // asked in the table's own pixels, then put at the table's scale.
   place() {
     const dialog = this.dialog;
     const table = document.getElementById("window").getBoundingClientRect();
     const module = page.module;
+    const s = fit.scale;
     const corner = JSON.parse(module.UTF8ToString(module._nablo_box_place(
-      Math.round(table.left), Math.round(table.top), Math.round(table.width),
-      dialog.offsetWidth, dialog.offsetHeight, innerWidth, innerHeight)));
-    dialog.style.left = corner.x + "px";
-    dialog.style.top = corner.y + "px";
+      Math.round(table.left / s), Math.round(table.top / s), Math.round(table.width / s),
+      dialog.offsetWidth, dialog.offsetHeight, Math.floor(innerWidth / s),
+      Math.floor(innerHeight / s))));
+    dialog.style.left = Math.round(corner.x * s) + "px";
+    dialog.style.top = Math.round(corner.y * s) + "px";
   }
 }
 
@@ -195,7 +219,11 @@ class Page {
 
   changes() { return this.query("nablo_changes"); }
 
-  sync() { this.view.apply(this.changes()); }
+  sync() {
+    const changes = this.changes();
+    this.view.apply(changes);
+    access.collect(changes, this.design);
+  }
 
   async start() {
     this.state = RunState.running;
@@ -210,21 +238,27 @@ class Page {
     this.busy = false;
     this.state = state;
     this.aids.refresh();
+    if (this.inPlay())
+      access.afterClick(this.query("nablo_table").playable);
     if (state !== RunState.running)
       this.setEnded(true, state === RunState.failed);
   }
 
-  async click(name) {
+  click(name) { return pictures.whenLoaded(() => this.clickNow(name)); }
+
+  async clickNow(name) {
     if (this.busy || this.state !== RunState.running)
       return;
     const byDemo = this.aids.demoClicking;
     if (!byDemo)
       this.aids.beforeClick(name);
     this.busy = true;
+    access.listen(name.startsWith("CARD"));
     // The session takes the advice away, and judges a placement of the player's first.
     const state = await this.module.ccall("nablo_click", "number", ["string", "number"],
                                           [name, byDemo ? 1 : 0], { async: true });
     this.finish(state);
+    access.announce();
   }
 
   // A key presses a button as a click would, unless the button is disabled.
@@ -255,12 +289,12 @@ class Page {
 
 const sound = new Sound();
 const boxes = new MessageBoxes();
+const pictures = new Pictures();
 let page = null;
 
 async function main() {
-  const pictures = new Pictures();
-  let module = null;
-  module = await createNablo({
+  const module = await createNablo({
+    locateFile: (name) => siteFile(name),
     page: {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
@@ -268,20 +302,24 @@ async function main() {
       showMessage: (title, text, yesNo, icon) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();
+        access.announce();
         return boxes.show(title, text, yesNo, icon);
       },
     },
-  });
+  }).catch(() => Promise.reject(new Error("the game (nablo.wasm)")));
   // The game says its words in the reader's language from its first one on.
   await nabloWords.ready;
   module.ccall("nablo_set_words", null, ["string"], [nabloWords.records()]);
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
-  await Promise.all([pictures.preload(design.pictures), document.fonts.load("bold 12px IPAPGothic")]);
+  await document.fonts.load("bold 12px NabloCaptions")
+    .catch(() => Promise.reject(new Error("the captions' font")));
 
   page = new Page(module, design);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
   page.aids.refresh();
+  fit.start();
+  access.start();
   table.addEventListener("click", (event) => {
     const button = event.target.closest("button");
     if (button && table.contains(button))
@@ -298,6 +336,8 @@ async function main() {
   table.removeAttribute("aria-busy");
   page.readyAt = performance.now();
   document.body.dataset.ready = "true";
+  loader.ready();
+  pictures.preload(design.pictures);
 }
 
-main();
+main().catch((error) => loader.fail(error.message));

@@ -14,6 +14,12 @@ class TableView {
     root.setAttribute("aria-label", design.caption);
     for (const control of design.controls)
       this.elements.push(this.create(control));
+    // Tab goes through the buttons in the design's tab order, which is their order in the page.
+    const focusable = design.controls.map((control, i) => [control, this.elements[i]])
+      .filter(([control]) => control.kind === "button" && control.tabIndex >= 0)
+      .sort(([a], [b]) => a.tabIndex - b.tabIndex);
+    for (const [, element] of focusable)
+      root.append(element);
     this.adviceFrame = document.createElement("div");
     this.adviceFrame.id = "advice-frame";
     this.adviceFrame.hidden = true;
@@ -53,8 +59,7 @@ class TableView {
     caption.setAttribute("aria-hidden", "true");
     if (kind === "button") {
       element.type = "button";
-      if (control.tabIndex >= 0)
-        element.tabIndex = control.tabIndex;
+      element.tabIndex = control.tabIndex >= 0 ? 0 : -1;
       element.append(this.pictureElement(), caption);
     } else if (kind === "label") {
       element.setAttribute("role", "group");
@@ -136,7 +141,8 @@ class TableView {
     const caption = label.firstChild;
     caption.style.transform = "";
     const lineHeight = parseFloat(getComputedStyle(label).fontSize) * 1.5;
-    const wraps = caption.getBoundingClientRect().height > lineHeight;
+    // Layout sizes: the table's scale does not change them.
+    const wraps = caption.offsetHeight > lineHeight;
     label.classList.toggle("multiline", wraps);
     if (wraps)
       return;

@@ -28,7 +28,7 @@ from selenium.webdriver.common.keys import Keys  # noqa: E402
 SITE = SHOTS = None
 CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
                   "--no-first-run", "--disable-background-networking",
-                  "--disable-component-update", "--disable-sync", "--window-size=760,640",
+                  "--disable-component-update", "--disable-sync", "--window-size=686,760",
                   "--force-device-scale-factor=1", "--autoplay-policy=no-user-gesture-required"]
 
 # Points of the betting state and their colours, as the desktop window's test looks at them.
@@ -42,6 +42,8 @@ BETTING_POINTS = [("background", 272, 100, "#000000"), ("background", 300, 420, 
 
 # What the page shows of every control, read in the page.
 READ_PAGE = """
+const logical = Object.fromEntries(Object.entries(siteFiles).map(([name, served]) =>
+                                                                 [served, name]));
 return page.design.controls.map((control) => {
   const element = document.getElementById(control.name);
   const style = getComputedStyle(element);
@@ -50,7 +52,7 @@ return page.design.controls.map((control) => {
           caption: (element.querySelector('.caption') || {}).textContent || '',
           color: style.color, background: style.backgroundColor,
           enabled: !element.disabled,
-          picture: img && !img.hidden ? img.getAttribute('src') : '',
+          picture: img && !img.hidden ? logical[img.getAttribute('src')] : '',
           accessibleName: element.getAttribute('aria-label'),
           accessibleValue: element.getAttribute('aria-description') || ''};
 });"""
@@ -102,7 +104,8 @@ class Browser:
     def load(self):
         driver = self.driver
         driver.get(self.url)
-        self.wait_for("return document.body.dataset.ready === 'true'", "the page to start")
+        self.wait_for("return document.body.dataset.ready === 'true' && !pictures.loaded",
+                      "the page to start and its card pictures")
 
     def run(self, script, *args):
         return self.driver.execute_script(script, *args)

@@ -1,0 +1,90 @@
+"use strict";
+
+// The page's start and its files: the loading sign until the game is ready, a clear message
+// with a button to try again when a file cannot be loaded, and the offline worker, which keeps
+// the site for visits without a network and says when a new version is ready.
+
+// The served name of a file of the site: names carry a hash of their content, listed by the
+// build in the page.
+const siteFiles = (() => {
+  const list = document.getElementById("site-files");
+  return list ? JSON.parse(list.textContent) : {};
+})();
+
+function siteFile(path) { return siteFiles[path] || path; }
+
+const loader = {
+  failed: false,
+
+  // A file's own name, for the message, without its folder and its hash.
+  fileName(url) {
+    const name = decodeURIComponent(new URL(url, location.href).pathname.split("/").pop());
+    return name.replace(/\.[0-9a-f]{10}(\.\w+)$/, "$1");
+  },
+
+  // what: the file or the part of the game that could not be loaded.
+  fail(what) {
+    if (this.failed)
+      return;
+    this.failed = true;
+    const show = () => {
+      document.getElementById("loading").hidden = true;
+      document.getElementById("load-failed-text").textContent =
+        `NABLO could not load ${what}. Check the network connection and try again.`;
+      document.getElementById("load-failed").hidden = false;
+      document.getElementById("retry").focus();
+    };
+    if (document.readyState === "loading")
+      document.addEventListener("DOMContentLoaded", show);
+    else
+      show();
+  },
+
+  ready() {
+    document.getElementById("loading").hidden = true;
+    this.keepOffline();
+  },
+
+  // Registered once the game is ready, so that the worker's downloads never delay it.
+  async keepOffline() {
+    if (!("serviceWorker" in navigator))
+      return;
+    let registration;
+    try {
+      registration = await navigator.serviceWorker.register("sw.js");
+    } catch {
+      return;  // The game still plays; it only will not start offline.
+    }
+    // A worker installed while another one controls the page is a new version of the site.
+    const watch = (worker) => worker.addEventListener("statechange", () => {
+      if (worker.state === "installed" && navigator.serviceWorker.controller)
+        this.offerUpdate(worker);
+    });
+    if (registration.waiting && navigator.serviceWorker.controller)
+      this.offerUpdate(registration.waiting);
+    if (registration.installing)
+      watch(registration.installing);
+    registration.addEventListener("updatefound", () => watch(registration.installing));
+  },
+
+  // The new version takes over only when the player says so, and the page then reloads with
+  // it: never a page that mixes the files of two versions.
+  offerUpdate(worker) {
+    document.getElementById("update").hidden = false;
+    document.getElementById("update-now").onclick = () => {
+      navigator.serviceWorker.addEventListener("controllerchange", () => location.reload());
+      worker.postMessage({ type: "SKIP_WAITING" });
+    };
+  },
+};
+
+// A script, style sheet or font the page links to that cannot be fetched.
+window.addEventListener("error", (event) => {
+  const target = event.target;
+  if (target instanceof HTMLScriptElement || target instanceof HTMLLinkElement)
+    loader.fail(loader.fileName(target.src || target.href));
+}, true);
+
+document.addEventListener("DOMContentLoaded", () => {
+  document.getElementById("retry").addEventListener("click", () => location.reload());
+});

@@ -1,0 +1,189 @@
+#!/usr/bin/python3
+"""The page on phones and desktops in headless Chromium: the table and its box in view at every
+size and after a rotation, a game by taps, the first visit's bytes, a reload with the network
+off, the keyboard's focus and the question box that Esc cannot take away.
+
+Usage: device_test.py SITE SCREENSHOT_FOLDER"""
+
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+from browser_test import Browser
+
+SITE = SHOTS = None
+FIRST_VISIT_BYTES = 600_000
+
+# Which of the table, its slots and the open box lie inside the viewport, and their sizes.
+IN_VIEW = """
+const inside = (r) => r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5
+                      && r.bottom <= innerHeight + 0.5;
+const rect = (e) => e.getBoundingClientRect();
+const box = document.getElementById('box');
+const slots = [1, 2, 3, 4, 5].map((k) => rect(document.getElementById('CARD' + k)));
+return {scrolls: document.documentElement.scrollHeight > innerHeight
+                 || document.documentElement.scrollWidth > innerWidth,
+        table: inside(rect(document.getElementById('window'))),
+        box: !box.open || inside(rect(box)),
+        smallestSlot: Math.min(...slots.map((r) => Math.min(r.width, r.height))),
+        smallestButton: Math.min(...[...box.querySelectorAll('button')].map(
+            (b) => rect(b).height))};"""
+
+# Bytes fetched before the page was ready: the page and every file that ended before.
+BYTES_BEFORE_READY = """
+const [navigation] = performance.getEntriesByType('navigation');
+return performance.getEntriesByType('resource').filter((e) => e.responseEnd <= page.readyAt)
+  .reduce((sum, e) => sum + e.transferSize, navigation.transferSize);"""
+
+
+class DeviceBrowser(Browser):
+    def viewport(self, width, height, scale=1, touch=False):
+        driver = self.driver
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": touch})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch})
+
+    def tap(self, element):
+        """A finger's tap at the middle of the element, where the page shows it."""
+        r = self.run("const r = arguments[0].getBoundingClientRect();"
+                     "return [r.left + r.width / 2, r.top + r.height / 2];", element)
+        for kind, points in (("touchStart", [{"x": r[0], "y": r[1]}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+        self.settled()
+
+    def play_to_box(self, press):
+        """Places the first playable card until the end-of-game box opens."""
+        press(self.driver.find_element("id", "RepertBet"))
+        for _ in range(120):
+            if self.run("return boxes.open"):
+                return
+            press(self.driver.find_element("id", f"CARD{self.table()['playable'][0]}"))
+        raise AssertionError("no end-of-game box")
+
+    def answer(self, label, press):
+        [button] = [b for b in self.driver.find_elements("css selector", "#box button")
+                    if b.text == label]
+        press(button)
+        self.wait_for("return !page.busy && !boxes.open", "the game to take the answer")
+
+
+class DeviceTest(unittest.TestCase):
+    def setUp(self):
+        self.browser = DeviceBrowser(SITE)
+        self.addCleanup(self.browser.close)
+
+    def shot(self, name):
+        self.browser.driver.save_screenshot(os.path.join(SHOTS, name + ".png"))
+
+    def assert_in_view(self, what):
+        view = self.browser.run(IN_VIEW)
+        self.assertFalse(view["scrolls"], what)
+        self.assertTrue(view["table"], what)
+        self.assertTrue(view["box"], what)
+        return view
+
+    def test_table_and_box_in_view_on_every_screen(self):
+        browser = self.browser
+        for width, height in [(1280, 800), (844, 390)]:
+            with self.subTest(screen=f"{width}x{height}"):
+                browser.viewport(width, height)
+                browser.load()
+                browser.play_to_box(lambda element: element.click() or browser.settled())
+                self.assert_in_view("open box")
+                self.shot(f"box-{width}x{height}")
+                browser.answer("Yes", lambda element: element.click())
+
+        # A phone, held upright, played by taps; the box follows a rotation.
+        browser.viewport(390, 844, scale=3, touch=True)
+        browser.load()
+        browser.play_to_box(browser.tap)
+        view = self.assert_in_view("open box on a phone")
+        self.assertGreaterEqual(view["smallestSlot"], 44)
+        self.assertGreaterEqual(view["smallestButton"], 44)
+        self.shot("phone-portrait-box")
+        browser.viewport(844, 390, scale=3, touch=True)
+        browser.wait_for("return fit.scale > 0.7", "the page to take the rotation")
+        self.assert_in_view("open box after a rotation")
+        self.shot("phone-landscape-box")
+        browser.answer("Yes", browser.tap)
+        self.assertTrue(browser.run("return page.inPlay() === false && !page.busy"))
+
+    def test_first_visit_then_offline(self):
+        browser = self.browser
+        browser.load()
+        sent = browser.run(BYTES_BEFORE_READY)
+        print(f"first visit: {sent} bytes before the page was ready", file=sys.stderr)
+        self.assertLessEqual(sent, FIRST_VISIT_BYTES)
+        browser.driver.set_script_timeout(60)
+        browser.driver.execute_async_script(
+            "navigator.serviceWorker.ready.then(() => arguments[0]())")
+        # The network is gone: the server stops.
+        browser.server.shutdown()
+        browser.server.server_close()
+        browser.load()
+        self.shot("offline-reload")
+        browser.play_to_box(lambda element: element.click() or browser.settled())
+        browser.answer("No", lambda element: element.click())
+        self.assertTrue(browser.run("return document.getElementById('window').inert"))
+
+    def test_keyboard_focus_and_question_box(self):
+        browser = self.browser
+        browser.load()
+        order = browser.run("return [...document.querySelectorAll('#window button')]"
+                            ".map((b) => [b.id, b.tabIndex])")
+        self.assertEqual(order, [[name, 0] for name in
+                                 ["BET", "CARD1", "CARD2", "CARD3", "CARD4", "CARD5", "START",
+                                  "RepertBet"]])
+        keys = ActionChains(browser.driver)
+        keys.send_keys("b").perform()
+        browser.settled()
+        browser.driver.find_element("id", "START").send_keys(Keys.ENTER)
+        browser.settled()
+        first = f"CARD{browser.table()['playable'][0]}"
+        self.assertEqual(browser.run("return document.activeElement.id"), first)
+        self.assertEqual(browser.run("return getComputedStyle(document.activeElement)"
+                                     ".outlineWidth"), "3px")
+        # Enter on the focused slot places its card.
+        keys.send_keys(Keys.ENTER).perform()
+        browser.settled()
+        self.assertIn("Cards placed: 1", browser.run(
+            "return document.getElementById('announcer').textContent"))
+
+        # The box keeps the focus; with the focus taken outside, Esc still closes nothing.
+        while not browser.run("return boxes.open"):
+            browser.click(f"CARD{browser.table()['playable'][0]}")
+        keys.send_keys(Keys.TAB, Keys.TAB).perform()
+        self.assertEqual(browser.run("return document.activeElement.closest('dialog')?.id"), "box")
+        browser.run("document.activeElement.blur()")
+        keys.send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
+        self.assertTrue(browser.run("return boxes.open && document.getElementById('box').open"))
+        browser.answer("Yes", lambda element: element.click())
+        keys.send_keys("x").perform()
+        browser.settled()
+        self.assertTrue(browser.run("return page.inPlay()"))
+
+    def test_file_that_cannot_load_offers_a_retry(self):
+        site = tempfile.mkdtemp(prefix="nablo-site-")
+        self.addCleanup(shutil.rmtree, site)
+        for entry in os.listdir(SITE):
+            if not entry.startswith("nablo.") or not entry.endswith((".wasm", ".wasm.br",
+                                                                     ".wasm.gz")):
+                os.symlink(os.path.join(SITE, entry), os.path.join(site, entry))
+        browser = DeviceBrowser(site)
+        self.addCleanup(browser.close)
+        browser.driver.get(browser.url)
+        browser.wait_for("return !document.getElementById('load-failed').hidden", "the message")
+        self.assertIn("nablo.wasm", browser.driver.find_element("id", "load-failed").text)
+        self.assertTrue(browser.driver.find_element("id", "retry").is_displayed())
+
+
+if __name__ == "__main__":
+    SITE, SHOTS = os.path.abspath(sys.argv[1]), sys.argv[2]
+    os.makedirs(SHOTS, exist_ok=True)
+    unittest.main(argv=sys.argv[:1], verbosity=2)
