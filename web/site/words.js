@@ -31,7 +31,7 @@ globalThis.nabloWords = {
     let table = {};
     if (language === "ja") {
       try {
-        const response = await fetch("ja.json");
+        const response = await fetch(siteFile("ja.json"));
         if (response.ok)
           table = await response.json();
       } catch {
