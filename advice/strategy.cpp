@@ -138,10 +138,6 @@ int weightedChoice(const Form1& form, const Weights& w)
         f[suitMajority] = majority;
         f[sameRank] = rank;
         f[surePlacements] = following > 0 ? longestRun(others, count, card) : 0;
-        for (int a = 0; a < count; ++a)
-            for (int b = a + 1; b < count; ++b)
-                f[pairsKept] += rankOf(others[static_cast<std::size_t>(a)])
-                                == rankOf(others[static_cast<std::size_t>(b)]);
         double score = 0;
         for (std::size_t i = 0; i < f.size(); ++i)
             score += w[i] * f[i];
@@ -153,7 +149,7 @@ int weightedChoice(const Form1& form, const Weights& w)
     return best;
 }
 
-const Weights tunedWeights{-1.625, 0, -2.25, -100, 0, -1, -0.75, 1.15625, 0};
+const Weights tunedWeights{-1.625, 0, -2.25, -100, 0, -1, -0.75, 1.15625};
 
 int chooseTuned(const Form1& form, Xoshiro128&, const Advisor*)
 {

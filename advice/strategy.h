@@ -50,7 +50,6 @@ enum Weighed : std::size_t {
     suitMajority,    // the most cards of one suit among the other four
     sameRank,        // other slot cards of its rank
     surePlacements,  // the most other slot cards that can go on the pile one by one after it
-    pairsKept,       // pairs of one rank among the other four, towards a full house or four
     weighedCount
 };
 using Weights = std::array<double, weighedCount>;
