@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "advice/advisor.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -58,11 +60,11 @@ std::string extraJson(const Options& options, const Tally& tally)
     if (options.calibration) {
         const MeanInterval gap =
             meanInterval(tally.gapMicro / 1e6, static_cast<double>(tally.gapSquares) / 1e12, n);
-        out += ",\"calibration\":{\"rollouts\":" + std::to_string(options.rollouts)
-               + ",\"figure_mean\":" + format("%.6f", tally.figureMicro / 1e6 / n)
-               + ",\"pay_mean\":" + format("%.6f", tally.paid / n)
-               + ",\"difference\":" + format("%.6f", gap.mean) + ",\"difference_ci95\":["
-               + format("%.6f", gap.mean - gap.halfWidth) + ","
+        out += ",\"calibration\":{\"figure_rollouts\":" + std::to_string(adviceRollouts)
+               + ",\"play_rollouts\":" + std::to_string(options.rollouts) + ",\"figure_mean\":"
+               + format("%.6f", tally.figureMicro / 1e6 / n) + ",\"pay_mean\":"
+               + format("%.6f", tally.paid / n) + ",\"difference\":" + format("%.6f", gap.mean)
+               + ",\"difference_ci95\":[" + format("%.6f", gap.mean - gap.halfWidth) + ","
                + format("%.6f", gap.mean + gap.halfWidth) + "]}";
     }
     if (options.versus) {

@@ -150,10 +150,10 @@ public:
     }
 
 private:
-    // The figure the advice shows on its slot, for the stake.
-    double advisedFigure(const Form1& form) const
+    // The figure the game's advice shows on its slot, for the stake.
+    static double advisedFigure(const Form1& form)
     {
-        TableEstimate estimate(form, options_.rollouts, continuationPolicy);
+        TableEstimate estimate(form);
         const Advisor::Advice advice = estimate.run().advice();
         return advice.expected[static_cast<std::size_t>(advice.slot)];
     }
