@@ -72,6 +72,15 @@ bool TableEstimate::step(int continuations)
     return done();
 }
 
+bool TableEstimate::stepFor(std::chrono::microseconds budget)
+{
+    const auto end = std::chrono::steady_clock::now() + budget;
+    while (!step(16))
+        if (cancelled() || std::chrono::steady_clock::now() >= end)
+            return false;
+    return true;
+}
+
 TableEstimate& TableEstimate::run()
 {
     step(total_);

@@ -6,6 +6,7 @@
 #include "table/form.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
 
     // Plays up to `continuations` more continuations; true once the estimate is complete.
     bool step(int continuations);
+    // Plays continuations until `budget` has passed, for a face's idle-time slices (a
+    // continuation takes microseconds); true once the estimate is complete.
+    bool stepFor(std::chrono::microseconds budget);
     // Plays every continuation left; returns this.
     TableEstimate& run();
 
