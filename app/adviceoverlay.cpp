@@ -1,6 +1,7 @@
 #include "app/adviceoverlay.h"
 
 #include "app/captionfont.h"
+#include "session/session.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -34,8 +35,8 @@ void AdviceOverlay::showNotes(const std::vector<SlotNote>& notes)
     setGeometry(parentWidget()->rect());
     QStringList words;
     for (const SlotNote& note : notes_)
-        words << QString::number(note.expected, 'f', 1);
-    setAccessibleName(tr("Expected pay of the playable slots"));
+        words << note.text;
+    setAccessibleName(QString::fromStdString(figuresName()));
     setAccessibleDescription(words.join(QStringLiteral(", ")));
     raise();
     show();
@@ -66,11 +67,10 @@ void AdviceOverlay::paintEvent(QPaintEvent*)
         const QColor ink = note.advised ? advisedColour : QColor(Qt::white);
         painter.setPen(ink);
         painter.setFont(number);
-        painter.drawText(badge.adjusted(0, 2, 0, -badgeHeight / 2 + 6), Qt::AlignCenter,
-                         QString::number(note.expected, 'f', 1));
+        painter.drawText(badge.adjusted(0, 2, 0, -badgeHeight / 2 + 6), Qt::AlignCenter, note.text);
         painter.setFont(caption);
         painter.drawText(badge.adjusted(0, badgeHeight / 2 + 2, 0, -2), Qt::AlignCenter,
-                         tr("credits expected"));
+                         QString::fromStdString(figureCaption()));
     }
 }
 

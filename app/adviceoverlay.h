@@ -19,6 +19,7 @@ public:
     struct SlotNote {
         QRect card; // the slot's button, in the window's coordinates
         double expected = 0;
+        QString text; // the figure as it is written on the card
         bool advised = false;
     };
 

@@ -1,7 +1,6 @@
 #include "app/game.h"
 
 #include "app/statswindow.h"
-#include "game/betting.h"
 #include "game/reset.h"
 
 #include "app/tooltips.h"
@@ -33,14 +32,9 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
     platform_.setDialogParent(&view_);
     platform_.setBeforeMessage([this] { view_.sync(); });
     platform_.setSoundSwitch(&view_.aids().soundSwitch());
-    platform_.setGameEndedHook([this](const GameOutcome& outcome) {
-        // The stake is still on the pay table: the table is reset only after the box.
-        statistics_.addGame(outcome, stakeOf(form_), creditsOf(form_));
-        if (statsWindow_)
-            statsWindow_->refresh();
-    });
-    view_.aids().setJudgementSink([this](const Judgement& judgement) {
-        statistics_.addJudgement(judgement);
+    platform_.setGameEndedHook(
+        [this](const GameOutcome& outcome) { view_.aids().session().gameEnded(outcome); });
+    view_.aids().session().setStatisticsListener([this] {
         if (statsWindow_)
             statsWindow_->refresh();
     });
@@ -62,7 +56,7 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
 void Game::showStatistics()
 {
     if (!statsWindow_) {
-        statsWindow_ = new StatsWindow(statistics_, form_, &view_);
+        statsWindow_ = new StatsWindow(statistics(), form_, &view_);
         statsWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     statsWindow_->refresh();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "advice/statistics.h"
 #include "app/closerequest.h"
 #include "app/qtplatform.h"
 #include "app/statswindow.h"
@@ -26,7 +25,7 @@ public:
     // Runs the window's load event. Returns the exit status when the game stopped in it.
     std::optional<int> load();
 
-    const RunStatistics& statistics() const { return statistics_; }
+    const RunStatistics& statistics() const { return view_.aids().session().statistics(); }
     // Opens the statistics window, or brings it to the front.
     void showStatistics();
     StatsWindow* statsWindow() const { return statsWindow_; }
@@ -35,7 +34,6 @@ private:
     QtPlatform platform_;
     Form1 form_;
     TableView view_;
-    RunStatistics statistics_;
     QPointer<StatsWindow> statsWindow_;
     std::optional<CloseRequestFilter> closeFilter_;
 };

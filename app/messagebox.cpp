@@ -1,6 +1,6 @@
 #include "app/messagebox.h"
 
-#include "table/design.h"
+#include "session/guard.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -8,7 +8,6 @@
 #include <QKeySequence>
 #include <QScreen>
 
-#include <algorithm>
 #include <utility>
 
 namespace nablo {
@@ -31,13 +30,6 @@ QString boxText(const std::string& text)
     return lines;
 }
 
-// The card slots, in window pixels: everything the player reads after a game (the card
-// counter, both pay tables, the card board) lies above them.
-constexpr ControlDesign slot = windowDesign[designIndex("CARD1")];
-constexpr int slotsTop = slot.top / twipsPerPixel;
-constexpr int slotsMiddle = (slot.top + slot.height / 2) / twipsPerPixel;
-// Room above a box for the title bar the window manager adds; Qt places the box's inside.
-constexpr int titleBarRoom = 32;
 } // namespace
 
 GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
@@ -64,17 +56,10 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
 QPoint GameMessageBox::placement(const QRect& windowArea, const QSize& boxSize,
                                  const QRect& available)
 {
-    QPoint where(windowArea.center().x() - boxSize.width() / 2,
-                 windowArea.top()
-                     + std::max(slotsMiddle - boxSize.height() / 2, slotsTop + titleBarRoom));
-    if (!available.isEmpty()) {
-        where.setX(std::clamp(where.x(), available.left(),
-                              std::max(available.left(), available.right() + 1 - boxSize.width())));
-        where.setY(
-            std::clamp(where.y(), available.top(),
-                       std::max(available.top(), available.bottom() + 1 - boxSize.height())));
-    }
-    return where;
+    const auto area = [](const QRect& r) { return Area{r.left(), r.top(), r.width(), r.height()}; };
+    const Corner corner =
+        boxPlacement(area(windowArea), boxSize.width(), boxSize.height(), area(available));
+    return {corner.x, corner.y};
 }
 
 void GameMessageBox::showEvent(QShowEvent* event)

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "advice/trainer.h"
 #include "app/adviceoverlay.h"
-#include "app/keytable.h"
 #include "app/soundswitch.h"
+#include "session/session.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,44 +22,39 @@ class Form1;
 class TableView;
 class TrainerNote;
 
-// What the window offers beyond the table itself: the keys, the advice, the demo, the sound
-// switch and the help box. None of them changes the game other than by clicking a control as
-// the player would.
-//
-// Keys: 1..5 click the card slots, B BET, X BETx10, S or Enter START, each only when the button
-// is enabled; H outlines the advised slot and shows the expected pay of each playable slot on its
-// card until the next event; D starts and stops a demo in which the advisor places the cards,
-// which any other key or click stops too; M turns the sound off and on; T turns the trainer on
-// and off; F2 asks for the statistics of the run; F1 lists the keys.
+// The window's side of the play session: it hands the session the keys and clicks, runs its
+// timers, and draws what the session says: the advice outline and figures, the title, the
+// trainer's note, the cue on a slot that cannot be played. The help box is drawn here too.
 class PlayAids : public QObject {
     Q_OBJECT
 public:
     PlayAids(TableView& view, const Form1& form);
 
+    PlaySession& session() { return session_; }
+    const PlaySession& session() const { return session_; }
+
     // Acts on a key typed in the window; false for a key that has no use here.
     bool pressKey(const QKeyEvent& event);
+    // A click on a card slot, before it runs: a slot that cannot be played is told so.
+    void slotClicked(int slot);
 
     // Shows the advice for the table, while in play: the advised slot outlined and named in the
     // title, the expected pay of each playable slot on its card. All go at the next event.
     void showAdvice();
     // The outlined slot, 0 when no advice is shown.
-    int advisedSlot() const { return advisedSlot_; }
+    int advisedSlot() const { return session_.advisedSlot(); }
     // The notes on the cards; nullptr before the first advice.
     const AdviceOverlay* adviceOverlay() const { return overlay_; }
     // The outline around the advised slot, in the window's coordinates; empty when none.
     QRect adviceFrame() const;
-    // Draws the outline, from the window's paint event.
+    // Draws the outline and the cue of a refused slot, from the window's paint event.
     void paintAdvice(QPainter& painter) const;
 
-    // Starts the demo while in play, stops it when it runs. The demo places the advised card
-    // every half second until the game ends or the player clicks anywhere or presses a key.
     void toggleDemo();
-    bool isDemoRunning() const { return demoRunning_; }
+    bool isDemoRunning() const { return session_.isDemoRunning(); }
 
-    // Turns every sound off, or on again. The title says "sound off" as long as it is off, and
-    // "sound on" for a few seconds after.
     void toggleSound();
-    bool isMuted() const { return sound_.isMuted(); }
+    bool isMuted() const { return session_.isMuted(); }
     SoundSwitch& soundSwitch() { return sound_; }
 
     // Puts what the aids show on the table over its widgets, once they are there.
@@ -69,12 +63,8 @@ public:
     // The box that lists the keys, while no event runs and no other box is open.
     void showHelp();
 
-    // While the trainer is on, each placement of the player's is judged before it is made, and
-    // when another slot was clearly better the table says so for a few seconds.
     void toggleTrainer();
-    bool isTrainerOn() const { return trainerOn_; }
-    // Told every judgement.
-    void setJudgementSink(std::function<void(const Judgement&)> sink);
+    bool isTrainerOn() const { return session_.isTrainerOn(); }
     const TrainerNote* trainerNote() const { return trainerNote_; }
 
     // Runs when the player asks for the statistics of the run (F2).
@@ -85,33 +75,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    KeyTable makeKeyTable();
-    KeyTable tableKeys();
-    KeyTable aidKeys();
-    void clearAdvice();
-    void stopDemo();
+    void carryOut(const Press& press);
+    void sessionChanged();
+    void soundSwitched();
     void demoStep();
-    void updateTitle();
-    void judgePlacement(std::string_view name);
+    QRect slotFrame(int slot) const;
 
     TableView& view_;
-    const Form1& form_;
-    KeyTable keys_;
+    PlaySession session_;
 
-    int advisedSlot_ = 0;
-    QString adviceSummary_;
+    int framedSlot_ = 0;
     QPointer<AdviceOverlay> overlay_;
     QTimer demoTimer_;
-    bool demoRunning_ = false;
+    bool demoShown_ = false;
     bool demoClicking_ = false;
     SoundSwitch sound_;
-    QString soundNote_;
     QTimer soundNoteTimer_;
-
-    bool trainerOn_ = false;
-    Trainer trainer_;
     TrainerNote* trainerNote_ = nullptr;
-    std::function<void(const Judgement&)> judgementSink_;
+    int shownNoteSerial_ = 0;
+    int refusedSlot_ = 0;
+    QTimer refusedTimer_;
     std::function<void()> statisticsRequest_;
 };
 

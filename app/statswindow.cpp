@@ -1,6 +1,7 @@
 #include "app/statswindow.h"
 
 #include "advice/statistics.h"
+#include "session/statistics.h"
 #include "table/form.h"
 
 #include <QBarCategoryAxis>
@@ -25,16 +26,7 @@ namespace nablo {
 
 namespace {
 
-QString designCaption(const Form1& form, const std::string& name)
-{
-    const std::string_view caption = form.find(name)->design().caption;
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-}
-
-QString credits(double value)
-{
-    return QString::number(value, 'f', value == std::floor(value) ? 0 : 2);
-}
+QString text(const std::string& words) { return QString::fromStdString(words); }
 
 // A chart that says what it shows to a screen reader, and takes the focus so that one can
 // reach it with Tab.
@@ -54,32 +46,24 @@ QChartView* chartView(QChart* chart, const QString& name)
 } // namespace
 
 StatsWindow::StatsWindow(const RunStatistics& statistics, const Form1& form, QWidget* parent)
-    : QDialog(parent), statistics_(statistics)
+    : QDialog(parent), statistics_(statistics), form_(form)
 {
+    const StatisticsWords words = statisticsWords();
     setObjectName(QStringLiteral("statistics"));
-    setWindowTitle(tr("Statistics of this run"));
+    setWindowTitle(text(words.title));
     setAccessibleName(windowTitle());
 
-    auto* figures = new QGroupBox(tr("This run"));
+    auto* figures = new QGroupBox(text(words.figures));
     auto* form1 = new QFormLayout(figures);
-    games_ = addFigure(form1, tr("Games played"));
-    staked_ = addFigure(form1, tr("Credits staked"));
-    paid_ = addFigure(form1, tr("Credits paid back"));
-    return_ = addFigure(form1, tr("Your return (paid ÷ staked)"));
-    best_ = addFigure(form1, tr("Best game"));
-    for (int row = 1; row <= 5; ++row)
-        hits_[static_cast<std::size_t>(row - 1)] = addFigure(
-            form1, tr("%1 hits").arg(designCaption(form, "Label1" + std::to_string(row + 1))));
-    judged_ = addFigure(form1, tr("Placements judged by the trainer"));
-    matched_ = addFigure(form1, tr("… that matched the advisor"));
-    givenUp_ = addFigure(form1, tr("Expected credits given up"));
+    for (const StatisticsRow& row : statisticsRows(statistics, form))
+        figures_.push_back(addFigure(form1, text(row.label)));
 
     auto* charts = new QVBoxLayout;
     charts->addWidget(creditsView_ = creditsChart());
-    charts->addWidget(tiersView_ = tiersChart(form));
+    charts->addWidget(tiersView_ = tiersChart());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(text(words.close));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* columns = new QHBoxLayout;
@@ -110,36 +94,32 @@ QChartView* StatsWindow::creditsChart()
     credits_->setPointsVisible(true);
     chart->addSeries(credits_);
     gameAxis_ = new QValueAxis;
-    gameAxis_->setTitleText(tr("game"));
+    const StatisticsWords words = statisticsWords();
+    gameAxis_->setTitleText(text(words.gameAxis));
     gameAxis_->setLabelFormat(QStringLiteral("%d"));
     creditAxis_ = new QValueAxis;
-    creditAxis_->setTitleText(tr("credits"));
+    creditAxis_->setTitleText(text(words.creditsAxis));
     creditAxis_->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(gameAxis_, Qt::AlignBottom);
     chart->addAxis(creditAxis_, Qt::AlignLeft);
     credits_->attachAxis(gameAxis_);
     credits_->attachAxis(creditAxis_);
-    return chartView(chart, tr("Credits after each game"));
+    return chartView(chart, text(words.creditsChart));
 }
 
-QChartView* StatsWindow::tiersChart(const Form1& form)
+QChartView* StatsWindow::tiersChart()
 {
-    // From the fewest cards to the most: the bottom row of the pay table first.
-    // The rows' own names, short enough to stand under their bars.
-    tierNames_ << QStringLiteral("0-9");
-    for (int row = 7; row >= 1; --row) {
-        const std::string label = row == 7 ? "Label9" : "Label" + std::to_string(row + 1);
-        tierNames_ << designCaption(form, label).remove(QStringLiteral(" CARDS"));
-    }
+    const StatisticsWords words = statisticsWords();
     auto* chart = new QChart;
-    tierGames_ = new QBarSet(tr("games"));
+    tierGames_ = new QBarSet(text(words.gamesAxis));
     auto* series = new QBarSeries;
     series->append(tierGames_);
     series->setLabelsVisible(true);
     chart->addSeries(series);
     auto* rows = new QBarCategoryAxis;
-    rows->append(tierNames_);
-    rows->setTitleText(tr("cards placed"));
+    for (const TierBar& bar : tierBars(statistics_, form_))
+        rows->append(text(bar.name));
+    rows->setTitleText(text(words.tiersAxis));
     QFont small = rows->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     rows->setLabelsFont(small);
@@ -149,26 +129,17 @@ QChartView* StatsWindow::tiersChart(const Form1& form)
     chart->addAxis(tierCountAxis_, Qt::AlignLeft);
     series->attachAxis(rows);
     series->attachAxis(tierCountAxis_);
-    return chartView(chart, tr("Games by the tier row reached"));
+    return chartView(chart, text(words.tiersChart));
 }
 
 void StatsWindow::refresh()
 {
     const RunStatistics& s = statistics_;
-    games_->setText(QString::number(s.games()));
-    staked_->setText(credits(s.staked()));
-    paid_->setText(credits(s.paid()));
-    return_->setText(std::isnan(s.playerReturn()) ? QStringLiteral("–")
-                                                  : QString::number(s.playerReturn(), 'f', 2));
-    best_->setText(credits(s.bestPay()));
-    for (std::size_t row = 1; row <= 5; ++row)
-        hits_[row - 1]->setText(QString::number(s.hits()[row]));
-    judged_->setText(QString::number(s.judged()));
-    matched_->setText(QString::number(s.matched()));
-    givenUp_->setText(QString::number(s.givenUp(), 'f', 1));
+    const std::vector<StatisticsRow> rows = statisticsRows(s, form_);
+    for (std::size_t i = 0; i < rows.size() && i < figures_.size(); ++i)
+        figures_[i]->setText(text(rows[i].value));
 
     QList<QPointF> points;
-    QStringList spoken;
     double low = 0;
     double high = std::max(10.0, s.startingCredits());
     const std::vector<double>& after = s.creditsAfterGames();
@@ -177,7 +148,6 @@ void StatsWindow::refresh()
         points << QPointF(0, s.startingCredits());
     for (std::size_t game = 0; game < after.size(); ++game) {
         points << QPointF(static_cast<double>(game + 1), after[game]);
-        spoken << credits(after[game]);
         low = game == 0 ? after[game] : std::min(low, after[game]);
         high = std::max(high, after[game]);
     }
@@ -186,22 +156,18 @@ void StatsWindow::refresh()
     gameAxis_->setTickCount(std::clamp(static_cast<int>(after.size()) + 1, 2, 11));
     creditAxis_->setRange(std::min(0.0, low), high * 1.1);
     creditAxis_->applyNiceNumbers();
-    creditsView_->setAccessibleDescription(spoken.isEmpty() ? tr("no game yet")
-                                                            : spoken.join(QStringLiteral(", ")));
+    creditsView_->setAccessibleDescription(text(creditsInWords(s)));
 
-    QStringList tierWords;
     long long most = 1;
     tierGames_->remove(0, tierGames_->count());
-    for (int row = 0; row <= 7; ++row) {
-        // Row 0 is "under 10"; the others run from the bottom row 7 up to row 1.
-        const long long count = s.tierGames()[static_cast<std::size_t>(row == 0 ? 0 : 8 - row)];
-        tierGames_->append(static_cast<double>(count));
-        most = std::max(most, count);
-        tierWords << tierNames_[row] + QStringLiteral(": ") + QString::number(count);
+    const std::vector<TierBar> bars = tierBars(s, form_);
+    for (const TierBar& bar : bars) {
+        tierGames_->append(static_cast<double>(bar.games));
+        most = std::max(most, bar.games);
     }
     tierCountAxis_->setRange(0, static_cast<double>(most));
     tierCountAxis_->setTickCount(static_cast<int>(std::min<long long>(most, 5)) + 1);
-    tiersView_->setAccessibleDescription(tierWords.join(QStringLiteral(", ")));
+    tiersView_->setAccessibleDescription(text(tiersInWords(bars)));
 }
 
 } // namespace nablo

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include <array>
+#include <vector>
 
 class QBarSet;
 class QBarCategoryAxis;
@@ -30,18 +30,12 @@ public:
 private:
     QLabel* addFigure(QFormLayout* layout, const QString& name);
     QChartView* creditsChart();
-    QChartView* tiersChart(const Form1& form);
+    QChartView* tiersChart();
 
     const RunStatistics& statistics_;
-    QLabel* games_ = nullptr;
-    QLabel* staked_ = nullptr;
-    QLabel* paid_ = nullptr;
-    QLabel* return_ = nullptr;
-    QLabel* best_ = nullptr;
-    std::array<QLabel*, 5> hits_{};
-    QLabel* judged_ = nullptr;
-    QLabel* matched_ = nullptr;
-    QLabel* givenUp_ = nullptr;
+    const Form1& form_;
+    // The figures' values, in the order of the session's rows.
+    std::vector<QLabel*> figures_;
     QChartView* creditsView_ = nullptr;
     QLineSeries* credits_ = nullptr;
     QValueAxis* gameAxis_ = nullptr;
@@ -49,7 +43,6 @@ private:
     QChartView* tiersView_ = nullptr;
     QBarSet* tierGames_ = nullptr;
     QValueAxis* tierCountAxis_ = nullptr;
-    QStringList tierNames_;
 };
 
 } // namespace nablo

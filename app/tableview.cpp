@@ -1,5 +1,7 @@
 #include "app/tableview.h"
 
+#include "app/accessibility.h"
+
 #include "app/buttonwidget.h"
 #include "app/labelwidget.h"
 #include "app/picturecache.h"
@@ -130,11 +132,13 @@ void TableView::updateAccessibleTexts()
 {
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
         const AccessibleText text = accessibleTexts_.text(i);
+        const QString name = QString::fromStdString(text.name);
+        const QString value = QString::fromStdString(text.value);
         QWidget* widget = widgets_[i];
-        if (widget->accessibleName() != text.name)
-            widget->setAccessibleName(text.name);
-        if (widget->accessibleDescription() != text.value)
-            widget->setAccessibleDescription(text.value);
+        if (widget->accessibleName() != name)
+            widget->setAccessibleName(name);
+        if (widget->accessibleDescription() != value)
+            widget->setAccessibleDescription(value);
     }
 }
 
@@ -157,6 +161,8 @@ void TableView::sync()
 
 void TableView::clickControl(std::string_view name)
 {
+    if (name.starts_with("CARD"))
+        aids_.slotClicked(name.back() - '0');
     emit controlClicked(name);
     runEvent([this, name] { click(form_, name); });
 }
@@ -170,13 +176,10 @@ void TableView::pressControl(std::string_view name)
 
 bool TableView::isIdle() const
 {
-    return !running_ && !exitStatus_ && !QApplication::activeModalWidget();
+    return !guard_.isRunning() && !guard_.exitStatus() && !QApplication::activeModalWidget();
 }
 
-bool TableView::isInPlay() const
-{
-    return isIdle() && nablo::isInPlay(form_) && !playableSlots(form_).empty();
-}
+bool TableView::isInPlay() const { return aids_.session().isInPlay(isIdle()); }
 
 void TableView::paintEvent(QPaintEvent*)
 {
@@ -193,28 +196,16 @@ void TableView::keyPressEvent(QKeyEvent* event)
 void TableView::runEvent(const std::function<void()>& event)
 {
     // A message box inside an event runs its own loop; nothing may start another event then.
-    if (running_ || exitStatus_)
+    if (guard_.isRunning() || guard_.exitStatus())
         return;
-    running_ = true;
     emit eventStarting();
-    std::optional<QString> error;
-    try {
-        event();
-    } catch (const ProgramEnd&) {
-        exitStatus_ = 0;
-    } catch (const RunTimeError& failure) {
-        error = QString::fromUtf8(failure.what());
-    } catch (const std::exception& failure) {
-        error = QStringLiteral("Internal error: ") + QString::fromUtf8(failure.what());
-    }
+    guard_.run(event);
     sync();
-    if (error) {
-        QMessageBox::critical(this, toQString(windowCaption), *error);
-        exitStatus_ = 1;
-    }
-    running_ = false;
-    if (exitStatus_)
-        emit finished(*exitStatus_);
+    if (!guard_.error().empty())
+        QMessageBox::critical(this, toQString(windowCaption),
+                              QString::fromStdString(guard_.error()));
+    if (const std::optional<int> status = guard_.exitStatus())
+        emit finished(*status);
 }
 
 } // namespace nablo

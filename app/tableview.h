@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/accessibility.h"
 #include "app/playaids.h"
+#include "session/accessible.h"
+#include "session/guard.h"
 
 #include <QWidget>
 
@@ -40,7 +41,7 @@ public:
     QWidget* widget(std::string_view name) const;
 
     // The exit status once the game has stopped.
-    std::optional<int> exitStatus() const { return exitStatus_; }
+    std::optional<int> exitStatus() const { return guard_.exitStatus(); }
 
     // A click on the control's button, exactly as the mouse makes it; nothing when the button
     // is disabled.
@@ -53,6 +54,7 @@ public:
     bool isInPlay() const;
 
     PlayAids& aids() { return aids_; }
+    const PlayAids& aids() const { return aids_; }
 
 signals:
     // A click on a control, before its event runs.
@@ -75,8 +77,7 @@ private:
     std::vector<QWidget*> widgets_;
     std::vector<std::uint32_t> shownRevisions_;
     AccessibleTexts accessibleTexts_;
-    std::optional<int> exitStatus_;
-    bool running_ = false;
+    EventGuard guard_;
     PlayAids aids_;
 };
 

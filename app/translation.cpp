@@ -1,5 +1,7 @@
 #include "app/translation.h"
 
+#include "session/words.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
@@ -16,6 +18,10 @@ QTranslator& translator()
 
 void loadTranslation()
 {
+    // The core says its words through the same translation.
+    setTranslator([](const char* context, const char* text) {
+        return translated(context, text).toStdString();
+    });
     if (translator().isEmpty())
         (void)translator().load(QLocale(), QStringLiteral("nablo"), QStringLiteral("_"),
                                 QStringLiteral(":/i18n"));

@@ -25,7 +25,7 @@ EM_JS(char*, pagePictureProblem, (const char* path), {
     return text;
 });
 
-EM_JS(void, pageGameEnded, (const char* summary), { Module.page.gameEnded(UTF8ToString(summary)); });
+EM_JS(void, pageGameEnded, (), { Module.page.gameEnded(); });
 
 // Shows the box and resolves to 0 (OK), 1 (Yes) or 2 (No); the game is suspended meanwhile.
 EM_ASYNC_JS(int, pageShowMessage, (const char* title, const char* text, int yesNo, int icon), {
@@ -49,14 +49,9 @@ void WebPlatform::loadPicture(const std::string& path)
 
 void WebPlatform::gameEnded(const GameOutcome& outcome)
 {
-    std::string summary = "Game over: " + std::to_string(outcome.cardsPlaced) + " cards placed, "
-                          + std::to_string(outcome.pay) + " credits paid";
-    switch (outcome.ending) {
-    case GameEnding::AllCardsPlaced: summary += ", all cards placed"; break;
-    case GameEnding::OutOfCredits: summary += ", no credits left"; break;
-    case GameEnding::NoPlayableCard: break;
-    }
-    pageGameEnded(summary.c_str());
+    if (hook_)
+        hook_(outcome);
+    pageGameEnded();
 }
 
 Answer WebPlatform::showMessage(const MessageBox& box)

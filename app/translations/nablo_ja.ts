@@ -96,14 +96,6 @@
         <translation>空</translation>
     </message>
     <message>
-        <source>%1, selectable</source>
-        <translation>%1、置ける</translation>
-    </message>
-    <message>
-        <source>%1, not selectable</source>
-        <translation>%1、置けない</translation>
-    </message>
-    <message>
         <source>pays %1, reached</source>
         <translation>配当 %1、達成</translation>
     </message>
@@ -167,16 +159,13 @@
         <source>%1 row</source>
         <translation>%1の列</translation>
     </message>
-</context>
-<context>
-    <name>AdviceText</name>
     <message>
-        <source>advice: only slot %1 can be placed</source>
-        <translation>アドバイス: 置けるのはスロット %1 だけです</translation>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
     <message>
-        <source>advice: slot %1</source>
-        <translation>アドバイス: スロット %1</translation>
+        <source>stake %1</source>
+        <translation>賭け %1</translation>
     </message>
 </context>
 <context>
@@ -204,8 +193,8 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
 </translation>
     </message>
     <message>
-        <source>nablo: unknown argument '%1'; try 'nablo --help'</source>
-        <translation>nablo: 不明な引数 '%1' です。'nablo --help' を参照してください</translation>
+        <source>nablo: unknown argument &apos;%1&apos;; try &apos;nablo --help&apos;</source>
+        <translation>nablo: 不明な引数 &apos;%1&apos; です。&apos;nablo --help&apos; を参照してください</translation>
     </message>
 </context>
 <context>
@@ -226,8 +215,206 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
         <translation>キー</translation>
     </message>
     <message>
-        <source>&lt;p&gt;In a question box, &lt;b&gt;Enter&lt;/b&gt; or &lt;b&gt;Y&lt;/b&gt; answers Yes and &lt;b&gt;N&lt;/b&gt; No; only an answer closes it.&lt;/p&gt;&lt;p&gt;&lt;b&gt;How to play:&lt;/b&gt; stake with BET, then press START. Place a slot card on the pile when it has the pile card's suit or rank; the more cards you place, the higher the pay, and poker hands among the five slot cards pay a bonus.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;質問のウィンドウでは &lt;b&gt;Enter&lt;/b&gt; か &lt;b&gt;Y&lt;/b&gt; で Yes、&lt;b&gt;N&lt;/b&gt; で No と答えます。答えるまでウィンドウは閉じません。&lt;/p&gt;&lt;p&gt;&lt;b&gt;遊び方:&lt;/b&gt; BET で賭けて START を押します。場札とスートか数字が同じスロットのカードを場に置きます。置いたカードが多いほど配当が増え、5 枚のスロットのカードにポーカーの役ができるとボーナスが支払われます。&lt;/p&gt;</translation>
+        <source>place the card of that slot</source>
+        <translation>そのスロットのカードを置く</translation>
+    </message>
+    <message>
+        <source>bet one credit (BET)</source>
+        <translation>1 クレジット賭ける (BET)</translation>
+    </message>
+    <message>
+        <source>stake up to ten credits and start (BETx10)</source>
+        <translation>10 クレジットまで賭けて始める (BETx10)</translation>
+    </message>
+    <message>
+        <source>start the game (START)</source>
+        <translation>ゲームを始める (START)</translation>
+    </message>
+    <message>
+        <source>advice: each playable card shows what it is expected to pay, and the best slot is outlined, until the next click</source>
+        <translation>アドバイス: 置けるカードごとに配当の見込みを表示し、一番よいスロットを枠で囲みます。次のクリックまで表示されます</translation>
+    </message>
+    <message>
+        <source>demo: the advisor places the cards of this game; D again, any other key or any click stops it</source>
+        <translation>デモ: アドバイザーがこのゲームのカードを置きます。もう一度 D を押すか、ほかのキーを押すか、クリックすると止まります</translation>
+    </message>
+    <message>
+        <source>sound off and on; the title says when it is off</source>
+        <translation>音を消す・戻す。消えている間はタイトルに表示されます</translation>
+    </message>
+    <message>
+        <source>trainer on and off: after a placement, tells when another card was clearly better, and by how much</source>
+        <translation>トレーナーのオン・オフ: カードを置いたあと、ほかのカードの方が明らかによかったとき、それとどれだけよかったかを知らせます</translation>
+    </message>
+    <message>
+        <source>statistics of this run, with a chart of the credits</source>
+        <translation>この回の統計とクレジットのグラフ</translation>
+    </message>
+    <message>
+        <source>move between the buttons, press the one with the focus; Enter or Space on a card slot places its card</source>
+        <translation>ボタン間を移動し、フォーカスのあるボタンを押す。カードのスロットでは Enter か Space でそのカードを置きます</translation>
+    </message>
+    <message>
+        <source>these keys</source>
+        <translation>このキー一覧</translation>
+    </message>
+    <message>
+        <source>In a question box, Enter or Y answers Yes and N No; only an answer closes it.</source>
+        <translation>質問のウィンドウでは Enter か Y で Yes、N で No と答えます。答えるまでウィンドウは閉じません。</translation>
+    </message>
+    <message>
+        <source>How to play: stake with BET, then press START. Place a slot card on the pile when it has the pile card&apos;s suit or rank; the more cards you place, the higher the pay, and poker hands among the five slot cards pay a bonus.</source>
+        <translation>遊び方: BET で賭けて START を押します。場札とスートか数字が同じスロットのカードを場に置きます。置いたカードが多いほど配当が増え、5 枚のスロットのカードにポーカーの役ができるとボーナスが支払われます。</translation>
+    </message>
+</context>
+<context>
+    <name>PlaySession</name>
+    <message>
+        <source>advice: only slot %1 can be placed</source>
+        <translation>アドバイス: 置けるのはスロット %1 だけです</translation>
+    </message>
+    <message>
+        <source>advice: slot %1</source>
+        <translation>アドバイス: スロット %1</translation>
+    </message>
+    <message>
+        <source>credits expected</source>
+        <translation>クレジットの見込み</translation>
+    </message>
+    <message>
+        <source>Expected pay of the playable slots</source>
+        <translation>置けるスロットごとの配当の見込み</translation>
+    </message>
+    <message>
+        <source>Trainer</source>
+        <translation>トレーナー</translation>
+    </message>
+    <message>
+        <source>the %1 was worth %2 credits more than the %3, expected</source>
+        <translation>見込みでは、%1 の方が %3 より %2 クレジット多く得られました</translation>
+    </message>
+    <message>
+        <source>Game over: %1, %2</source>
+        <translation>ゲーム終了: %1、%2</translation>
+    </message>
+    <message>
+        <source>%1 card placed</source>
+        <translation>%1 枚置いた</translation>
+    </message>
+    <message>
+        <source>%1 cards placed</source>
+        <translation>%1 枚置いた</translation>
+    </message>
+    <message>
+        <source>%1 credit paid</source>
+        <translation>配当 %1 クレジット</translation>
+    </message>
+    <message>
+        <source>%1 credits paid</source>
+        <translation>配当 %1 クレジット</translation>
+    </message>
+    <message>
+        <source>%1, all cards placed</source>
+        <translation>%1、全カードを置いた</translation>
+    </message>
+    <message>
+        <source>%1, no credits left</source>
+        <translation>%1、クレジットなし</translation>
+    </message>
+    <message>
+        <source>sound off</source>
+        <translation>音声オフ</translation>
+    </message>
+    <message>
+        <source>sound on</source>
+        <translation>音声オン</translation>
+    </message>
+    <message>
+        <source>demo</source>
+        <translation>デモ</translation>
+    </message>
+    <message>
+        <source>trainer</source>
+        <translation>トレーナー</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>Games played</source>
+        <translation>遊んだゲーム数</translation>
+    </message>
+    <message>
+        <source>Credits staked</source>
+        <translation>賭けたクレジット</translation>
+    </message>
+    <message>
+        <source>Credits paid back</source>
+        <translation>払い戻されたクレジット</translation>
+    </message>
+    <message>
+        <source>Your return (paid ÷ staked)</source>
+        <translation>還元率 (払い戻し ÷ 賭け金)</translation>
+    </message>
+    <message>
+        <source>Best game, credits paid</source>
+        <translation>最高のゲームの配当 (クレジット)</translation>
+    </message>
+    <message>
+        <source>%1 hits</source>
+        <translation>%1 の成立回数</translation>
+    </message>
+    <message>
+        <source>Placements judged by the trainer</source>
+        <translation>トレーナーが判定した置き方</translation>
+    </message>
+    <message>
+        <source>… that matched the advisor</source>
+        <translation>… うちアドバイザーと同じもの</translation>
+    </message>
+    <message>
+        <source>Expected credits given up</source>
+        <translation>失った見込みクレジット</translation>
+    </message>
+    <message>
+        <source>no game yet</source>
+        <translation>まだゲームがありません</translation>
+    </message>
+    <message>
+        <source>Statistics of this run</source>
+        <translation>この回の統計</translation>
+    </message>
+    <message>
+        <source>This run</source>
+        <translation>この回</translation>
+    </message>
+    <message>
+        <source>Credits after each game</source>
+        <translation>ゲームごとのクレジット</translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>credits</source>
+        <translation>クレジット</translation>
+    </message>
+    <message>
+        <source>Games by the tier row reached</source>
+        <translation>達した段ごとのゲーム数</translation>
+    </message>
+    <message>
+        <source>cards placed</source>
+        <translation>置いたカード</translation>
+    </message>
+    <message>
+        <source>games</source>
+        <translation>ゲーム数</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -271,170 +458,6 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
     <message>
         <source>Deal the cards and start the game with the stake (key S or Enter)</source>
         <translation>その賭け金でカードを配り、ゲームを始めます (S キーか Enter キー)</translation>
-    </message>
-</context>
-<context>
-    <name>nablo::AdviceOverlay</name>
-    <message>
-        <source>Expected pay of the playable slots</source>
-        <translation>置けるスロットごとの配当の見込み</translation>
-    </message>
-    <message>
-        <source>credits expected</source>
-        <translation>クレジットの見込み</translation>
-    </message>
-</context>
-<context>
-    <name>nablo::PlayAids</name>
-    <message>
-        <source>place the card of that slot</source>
-        <translation>そのスロットのカードを置く</translation>
-    </message>
-    <message>
-        <source>bet one credit (BET)</source>
-        <translation>1 クレジット賭ける (BET)</translation>
-    </message>
-    <message>
-        <source>stake up to ten credits and start (BETx10)</source>
-        <translation>10 クレジットまで賭けて始める (BETx10)</translation>
-    </message>
-    <message>
-        <source>start the game (START)</source>
-        <translation>ゲームを始める (START)</translation>
-    </message>
-    <message>
-        <source>advice: each playable card shows what it is expected to pay, and the best slot is outlined, until the next click</source>
-        <translation>アドバイス: 置けるカードごとに配当の見込みを表示し、一番よいスロットを枠で囲みます。次のクリックまで表示されます</translation>
-    </message>
-    <message>
-        <source>demo: the advisor places the cards of this game; D again, any other key or any click stops it</source>
-        <translation>デモ: アドバイザーがこのゲームのカードを置きます。もう一度 D を押すか、ほかのキーを押すか、クリックすると止まります</translation>
-    </message>
-    <message>
-        <source>sound off and on; the title says when it is off</source>
-        <translation>音を消す・戻す。消えている間はタイトルに表示されます</translation>
-    </message>
-    <message>
-        <source>move between the buttons, press the one with the focus</source>
-        <translation>ボタン間を移動し、フォーカスのあるボタンを押す</translation>
-    </message>
-    <message>
-        <source>these keys</source>
-        <translation>このキー一覧</translation>
-    </message>
-    <message>
-        <source>sound off</source>
-        <translation>音声オフ</translation>
-    </message>
-    <message>
-        <source>sound on</source>
-        <translation>音声オン</translation>
-    </message>
-    <message>
-        <source>demo</source>
-        <translation>デモ</translation>
-    </message>
-    <message>
-        <source>trainer on and off: after a placement, tells when another slot was clearly better, and by how much</source>
-        <translation>トレーナーのオン・オフ: カードを置いたあと、ほかのスロットの方が明らかによかったとき、それとどれだけよかったかを知らせます</translation>
-    </message>
-    <message>
-        <source>statistics of this run, with a chart of the credits</source>
-        <translation>この回の統計とクレジットのグラフ</translation>
-    </message>
-    <message>
-        <source>trainer</source>
-        <translation>トレーナー</translation>
-    </message>
-</context>
-<context>
-    <name>nablo::StatsWindow</name>
-    <message>
-        <source>Statistics of this run</source>
-        <translation>この回の統計</translation>
-    </message>
-    <message>
-        <source>This run</source>
-        <translation>この回</translation>
-    </message>
-    <message>
-        <source>Games played</source>
-        <translation>遊んだゲーム数</translation>
-    </message>
-    <message>
-        <source>Credits staked</source>
-        <translation>賭けたクレジット</translation>
-    </message>
-    <message>
-        <source>Credits paid back</source>
-        <translation>払い戻されたクレジット</translation>
-    </message>
-    <message>
-        <source>Your return (paid ÷ staked)</source>
-        <translation>還元率 (払い戻し ÷ 賭け金)</translation>
-    </message>
-    <message>
-        <source>Best game</source>
-        <translation>最高のゲーム</translation>
-    </message>
-    <message>
-        <source>%1 hits</source>
-        <translation>%1 の成立回数</translation>
-    </message>
-    <message>
-        <source>Placements judged by the trainer</source>
-        <translation>トレーナーが判定した置き方</translation>
-    </message>
-    <message>
-        <source>… that matched the advisor</source>
-        <translation>… うちアドバイザーと同じもの</translation>
-    </message>
-    <message>
-        <source>Expected credits given up</source>
-        <translation>失った見込みクレジット</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-    <message>
-        <source>game</source>
-        <translation>ゲーム</translation>
-    </message>
-    <message>
-        <source>credits</source>
-        <translation>クレジット</translation>
-    </message>
-    <message>
-        <source>Credits after each game</source>
-        <translation>ゲームごとのクレジット</translation>
-    </message>
-    <message>
-        <source>games</source>
-        <translation>ゲーム数</translation>
-    </message>
-    <message>
-        <source>cards placed</source>
-        <translation>置いたカード</translation>
-    </message>
-    <message>
-        <source>Games by the tier row reached</source>
-        <translation>達した段ごとのゲーム数</translation>
-    </message>
-    <message>
-        <source>no game yet</source>
-        <translation>まだゲームがありません</translation>
-    </message>
-</context>
-<context>
-    <name>nablo::TrainerNote</name>
-    <message>
-        <source>Trainer</source>
-        <translation>トレーナー</translation>
-    </message>
-    <message>
-        <source>Trainer: slot %1 was better than slot %2, by %3 credits expected</source>
-        <translation>トレーナー: スロット %2 よりスロット %1 の方が、見込みで %3 クレジットよかった</translation>
     </message>
 </context>
 </TS>

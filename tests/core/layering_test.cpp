@@ -11,7 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // The core's folders, each depending only on those before it.
-constexpr std::array<const char*, 5> layers{"table", "deck", "wager", "game", "advice"};
+constexpr std::array<const char*, 6> layers{"table", "deck", "wager", "game", "advice",
+                                            "session"};
 
 int layerOf(const std::string& folder)
 {

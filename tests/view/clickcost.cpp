@@ -2,7 +2,6 @@
 // the end of the repaint, and what the advice of key H takes. Prints medians; asserts nothing.
 // Run from the build's bin folder (it needs the card pictures): nablo-clickcost [runs]
 #include "advice/strategy.h"
-#include "app/advicetext.h"
 #include "app/captionfont.h"
 #include "app/datafolder.h"
 #include "app/dialogstyle.h"

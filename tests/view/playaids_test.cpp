@@ -95,9 +95,9 @@ private slots:
         QVERIFY(enabled(game, "CARD1"));
         QVERIFY(!enabled(game, "BET"));
 
-        // In play, betting and starting take no key.
+        // In play, betting and starting take no key; Enter on the focused slot places its card.
         const auto dealt = snapshot(game.form());
-        for (Qt::Key key : {Qt::Key_B, Qt::Key_X, Qt::Key_S, Qt::Key_Return})
+        for (Qt::Key key : {Qt::Key_B, Qt::Key_X, Qt::Key_S})
             type(game, key);
         QVERIFY(snapshot(game.form()) == dealt);
 
@@ -108,6 +108,11 @@ private slots:
         QCOMPARE(caption(game, "TEN"), QString("1"));
         QCOMPARE(qobject_cast<PictureWidget*>(game.view().widget("Image1"))->picturePath(),
                  QString("cards\\s3.jpg"));
+        // Enter on a focused slot places its card: the seven of spades on the three of spades,
+        // and the seven of hearts follows it.
+        game.view().widget("CARD3")->setFocus();
+        type(game, Qt::Key_Return);
+        QCOMPARE(caption(game, "TEN"), QString("2"));
     }
 
     void tabFollowsTheButtonsTabPositions()
@@ -287,7 +292,7 @@ private slots:
         type(game, Qt::Key_F1);
         for (const char* key : {"<b>1</b>", "<b>5</b>", "<b>B</b>", "<b>X</b>", "<b>S</b>",
                                 "<b>Enter</b>", "<b>H</b>", "<b>D</b>", "<b>M</b>", "<b>T</b>",
-                                "<b>F1</b>", "<b>F2</b>", "<b>Y</b>", "<b>N</b>", "How to play"})
+                                "<b>F1</b>", "<b>F2</b>", "Enter or Y answers Yes", "How to play"})
             QVERIFY2(text.contains(key), key);
         QVERIFY(!game.view().aids().isDemoRunning());
         QVERIFY(snapshot(game.form()) == dealt);

@@ -4,8 +4,6 @@
 // browser's sound, pictures and message boxes.
 
 const RunState = { running: 0, ended: 1, failed: 2 };
-const demoInterval = 500;     // milliseconds between the demo's placements
-const soundNoteShown = 3000;  // milliseconds the status line tells that the sound is back on
 
 // The card pictures, loaded and decoded before the first click, so that the game's request
 // for one is answered at once.
@@ -168,20 +166,16 @@ class MessageBoxes {
     });
   }
 
-  // Over the card slots, below the card counter and clear of both pay tables, which the player
-  // reads after a game: centred across the table, on the slots' middle, its top no higher than
-  // 32 pixels below the slots' top; kept inside the browser's window.
+  // Where the core says a box opens: over the card slots, kept inside the browser's window.
   place() {
     const dialog = this.dialog;
     const table = document.getElementById("window").getBoundingClientRect();
-    const slot = page.design.controls.find((control) => control.name === "CARD1");
-    const width = dialog.offsetWidth, height = dialog.offsetHeight;
-    const clamp = (value, room) => Math.max(0, Math.min(value, room));
-    const left = table.left + (table.width - width) / 2;
-    const top = table.top + Math.max(Math.floor(slot.top + slot.height / 2) - height / 2,
-                                     slot.top + 32);
-    dialog.style.left = Math.round(clamp(left, innerWidth - width)) + "px";
-    dialog.style.top = Math.round(clamp(top, innerHeight - height)) + "px";
+    const module = page.module;
+    const corner = JSON.parse(module.UTF8ToString(module._nablo_box_place(
+      Math.round(table.left), Math.round(table.top), Math.round(table.width),
+      dialog.offsetWidth, dialog.offsetHeight, innerWidth, innerHeight)));
+    dialog.style.left = corner.x + "px";
+    dialog.style.top = corner.y + "px";
   }
 }
 
@@ -192,12 +186,7 @@ class Page {
     this.view = null;
     this.busy = false;
     this.state = RunState.running;
-    this.demo = { running: false, clicking: false, timer: 0 };
-    this.adviceShown = false;
-    this.adviceSummary = "";
-    this.outcome = "";
-    this.soundNote = "";
-    this.soundNoteTimer = 0;
+    this.aids = new Aids(this);
   }
 
   // A query of the game, called directly: ccall would hand back a promise while a box is open
@@ -220,24 +209,21 @@ class Page {
     this.sync();
     this.busy = false;
     this.state = state;
-    if (state !== RunState.running) {
-      this.stopDemo();
+    this.aids.refresh();
+    if (state !== RunState.running)
       this.setEnded(true, state === RunState.failed);
-    }
   }
 
   async click(name) {
     if (this.busy || this.state !== RunState.running)
       return;
-    // A click of the player's own ends the demo.
-    if (!this.demo.clicking)
-      this.stopDemo();
-    this.clearAdvice();
-    if (this.outcome)
-      this.announce("");
+    const byDemo = this.aids.demoClicking;
+    if (!byDemo)
+      this.aids.beforeClick(name);
     this.busy = true;
-    const state = await this.module.ccall("nablo_click", "number", ["string"], [name],
-                                          { async: true });
+    // The session takes the advice away, and judges a placement of the player's first.
+    const state = await this.module.ccall("nablo_click", "number", ["string", "number"],
+                                          [name, byDemo ? 1 : 0], { async: true });
     this.finish(state);
   }
 
@@ -254,108 +240,6 @@ class Page {
       && this.query("nablo_in_play") === true;
   }
 
-  advice() { return this.query("nablo_advice"); }
-
-  showAdvice() {
-    if (!this.inPlay())
-      return;
-    const advice = this.advice();
-    this.view.showAdvice(advice.slot, advice.expected);
-    this.adviceShown = true;
-    this.adviceSummary = advice.summary;
-    this.updateTitle();
-  }
-
-  clearAdvice() {
-    if (!this.adviceShown)
-      return;
-    this.view.showAdvice(0);
-    this.adviceShown = false;
-    this.adviceSummary = "";
-    this.updateTitle();
-  }
-
-  toggleDemo() {
-    if (this.demo.running) {
-      this.stopDemo();
-      return;
-    }
-    if (!this.inPlay())
-      return;
-    this.demo.running = true;
-    this.demo.timer = setTimeout(() => this.demoStep(), demoInterval);
-    this.updateTitle();
-  }
-
-  stopDemo() {
-    clearTimeout(this.demo.timer);
-    if (!this.demo.running)
-      return;
-    this.demo.running = false;
-    this.updateTitle();
-  }
-
-  async demoStep() {
-    if (!this.demo.running || !this.inPlay()) {
-      this.stopDemo();
-      return;
-    }
-    const slot = this.advice().slot;
-    // The next placement is timed only once this click has returned, box and all.
-    this.demo.clicking = true;
-    await this.press("CARD" + slot);
-    this.demo.clicking = false;
-    if (this.demo.running && this.inPlay())
-      this.demo.timer = setTimeout(() => this.demoStep(), demoInterval);
-    else
-      this.stopDemo();
-  }
-
-  toggleSound() {
-    sound.setMuted(!sound.muted);
-    // Off stays in the title while it lasts; on shows for a moment, then the plain title.
-    this.soundNote = sound.muted ? "sound off" : "sound on";
-    clearTimeout(this.soundNoteTimer);
-    if (!sound.muted) {
-      this.soundNoteTimer = setTimeout(() => { this.soundNote = ""; this.updateTitle(); },
-                                       soundNoteShown);
-    }
-    this.updateTitle();
-  }
-
-  // Any press of the player's on the page ends the demo, except D, which toggles it; the
-  // boxes the demo's placements open are answered without ending it.
-  stopDemoOn(event) {
-    if (!this.demo.running || event.target.closest?.("dialog"))
-      return;
-    if (event.type === "keydown" && event.key.toLowerCase() === "d")
-      return;
-    this.stopDemo();
-  }
-
-  // The window caption with what the desktop shows in its title bar: the advice, the demo and
-  // the sound switch; the same words go in the status line under the table.
-  updateTitle() {
-    const parts = [this.adviceSummary, this.demo.running ? "demo" : "", this.soundNote]
-      .filter((part) => part);
-    document.title = [this.design.caption, ...parts].join(" \u2014 ");
-    document.getElementById("status").textContent = [this.outcome, ...parts]
-      .filter((part) => part).join(" \u2014 ");
-  }
-
-  // The outcome of the last game stays on the status line until the next game starts.
-  announce(outcome) {
-    this.outcome = outcome;
-    this.updateTitle();
-  }
-
-  showHelp() {
-    if (this.busy || this.state !== RunState.running)
-      return;
-    this.stopDemo();
-    document.getElementById("help").showModal();
-  }
-
   setEnded(ended, failed) {
     const table = document.getElementById("window");
     table.inert = ended;
@@ -366,31 +250,6 @@ class Page {
         : "The game has ended. Start a new run to play again.";
       document.getElementById("new-run").focus();
     }
-  }
-
-  static keyActions = {
-    "1": (page) => page.press("CARD1"), "2": (page) => page.press("CARD2"),
-    "3": (page) => page.press("CARD3"), "4": (page) => page.press("CARD4"),
-    "5": (page) => page.press("CARD5"),
-    "b": (page) => page.press("BET"), "x": (page) => page.press("RepertBet"),
-    "s": (page) => page.press("START"), "Enter": (page) => page.press("START"),
-    "h": (page) => page.showAdvice(), "d": (page) => page.toggleDemo(),
-    "m": (page) => page.toggleSound(), "F1": (page) => page.showHelp(),
-  };
-
-  onKey(event) {
-    if (event.ctrlKey || event.altKey || event.metaKey || boxes.open
-        || document.getElementById("help").open || this.state !== RunState.running)
-      return;
-    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
-    const action = Page.keyActions[key];
-    if (!action)
-      return;
-    // Enter on a focused button would press that button as well.
-    event.preventDefault();
-    // A key held down acts once, as a button held down clicks once.
-    if (!event.repeat)
-      action(this);
   }
 }
 
@@ -405,7 +264,7 @@ async function main() {
     page: {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
-      gameEnded: (summary) => page.announce(summary),
+      gameEnded: () => page.aids.refresh(),
       showMessage: (title, text, yesNo, icon) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();
@@ -419,7 +278,7 @@ async function main() {
   page = new Page(module, design);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
-  page.updateTitle();
+  page.aids.refresh();
   table.addEventListener("click", (event) => {
     const button = event.target.closest("button");
     if (button && table.contains(button))
@@ -428,9 +287,10 @@ async function main() {
   // The first gesture lets the page play sounds.
   for (const type of ["pointerdown", "keydown"])
     document.addEventListener(type, () => sound.wake(), { capture: true });
-  for (const type of ["pointerdown", "keydown"])
-    document.addEventListener(type, (event) => page.stopDemoOn(event), { capture: true });
-  document.addEventListener("keydown", (event) => page.onKey(event));
+  // A press of the mouse ends the demo; the session sees to the keys.
+  document.addEventListener("pointerdown", (event) => page.aids.stopDemoOn(event),
+                            { capture: true });
+  document.addEventListener("keydown", (event) => page.aids.onKey(event));
   document.getElementById("new-run").addEventListener("click", () => page.start());
   await page.start();
   table.removeAttribute("aria-busy");

@@ -20,9 +20,16 @@ class TableView {
     this.badges = document.createElement("div");
     this.badges.id = "advice-badges";
     this.badges.setAttribute("role", "group");
-    this.badges.setAttribute("aria-label", "Expected pay of the playable slots");
     this.badges.hidden = true;
-    root.append(this.adviceFrame, this.badges);
+    this.refusedFrame = document.createElement("div");
+    this.refusedFrame.id = "refused-frame";
+    this.refusedFrame.hidden = true;
+    this.note = document.createElement("div");
+    this.note.id = "trainer-note";
+    this.note.setAttribute("role", "alert");
+    this.note.hidden = true;
+    root.append(this.adviceFrame, this.badges, this.refusedFrame, this.note);
+    this.placeNote();
   }
 
   // Points to pixels at 96 dots an inch, rounded, as the desktop sizes its caption fonts.
@@ -142,8 +149,11 @@ class TableView {
   // The advised slot outlined, and on each playable card what it is expected to pay: the
   // advised one's figure green and outlined, as the desktop draws them. notes: [{slot,
   // expected}], the figures as the game words them.
-  showAdvice(slot, notes = []) {
+  // words: the caption under each figure and the name of the figures together.
+  showAdvice(slot, notes = [], words = {}) {
     const frame = this.adviceFrame;
+    this.words = words;
+    this.badges.setAttribute("aria-label", words.name || "");
     this.badges.replaceChildren();
     this.badges.hidden = !notes.length;
     this.badges.setAttribute("aria-description",
@@ -154,7 +164,11 @@ class TableView {
       frame.hidden = true;
       return;
     }
-    // Around the slot's button, in the gap between it and its neighbours.
+    this.frameSlot(frame, slot);
+  }
+
+  // Around the slot's button, in the gap between it and its neighbours.
+  frameSlot(frame, slot) {
     const control = this.slotDesign(slot);
     const width = 3;
     frame.style.left = control.left - width + "px";
@@ -162,6 +176,29 @@ class TableView {
     frame.style.width = control.width + 2 * width + "px";
     frame.style.height = control.height + 2 * width + "px";
     frame.hidden = false;
+  }
+
+  // A slot whose card cannot be placed now is framed in red for a moment.
+  refuse(slot) {
+    this.frameSlot(this.refusedFrame, slot);
+    clearTimeout(this.refusedTimer);
+    this.refusedTimer = setTimeout(() => { this.refusedFrame.hidden = true; }, 400);
+  }
+
+  // The trainer's note lies over the foot of the card slots, as in the desktop window.
+  placeNote() {
+    const first = this.slotDesign(1), last = this.slotDesign(5);
+    const height = 40;
+    Object.assign(this.note.style, {
+      left: first.left + "px", width: last.left + last.width - first.left + "px",
+      top: first.top + first.height - height - 6 + "px", height: height + "px",
+    });
+  }
+
+  showNote(text, name) {
+    this.note.setAttribute("aria-label", name);
+    this.note.textContent = text;
+    this.note.hidden = !text;
   }
 
   slotDesign(slot) { return this.design.controls.find((c) => c.name === "CARD" + slot); }
@@ -182,7 +219,7 @@ class TableView {
     figure.textContent = note.expected;
     const words = document.createElement("span");
     words.className = "words";
-    words.textContent = "credits expected";
+    words.textContent = this.words.caption || "";
     badge.append(figure, words);
     return badge;
   }

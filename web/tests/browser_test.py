@@ -317,15 +317,64 @@ class PageTest(unittest.TestCase):
         self.to_choice()
         # A click anywhere, here on the pile, ends the demo.
         ActionChains(browser.driver).send_keys("d").perform()
-        self.assertTrue(browser.run("return page.demo.running"))
+        self.assertTrue(browser.run("return page.aids.shown.demo"))
         ActionChains(browser.driver).click(browser.driver.find_element("id", "Image1")).perform()
-        self.assertFalse(browser.run("return page.demo.running"))
+        self.assertFalse(browser.run("return page.aids.shown.demo"))
         # The demo places the advisor's cards up to the end-of-game box.
         ActionChains(browser.driver).send_keys("d").perform()
         browser.wait_for("return boxes.open", "the demo to reach the end of the game", 120)
         self.answer("Yes")
-        self.assertFalse(browser.run("return page.demo.running"))
+        self.assertFalse(browser.run("return page.aids.shown.demo"))
 
+
+    def test_trainer_note_and_statistics(self):
+        browser = self.browser
+        ActionChains(browser.driver).send_keys("t").perform()
+        self.assertTrue(browser.driver.title.endswith("\u2014 trainer"))
+        note = None
+        for _ in range(40):
+            self.to_choice()
+            ActionChains(browser.driver).send_keys("h").perform()
+            badges = browser.run(BADGES)
+            figures = {slot: float(figure) for slot, figure, _ in badges}
+            best, worst = max(figures, key=figures.get), min(figures, key=figures.get)
+            if figures[best] - figures[worst] < 3:
+                browser.click(f"CARD{best}")
+                continue
+            # The cards by their spoken names: "eight of clubs, selectable".
+            values = {c["name"]: c["accessibleValue"] for c in browser.table()["controls"]}
+            names = [values[f"CARD{slot}"].split(",")[0] for slot in (best, worst)]
+            browser.click(f"CARD{worst}")
+            note = browser.run("const n = document.getElementById('trainer-note');"
+                               "return n.hidden ? null : n.textContent")
+            if note:
+                break
+        self.assertIsNotNone(note, "no note on a placement clearly worse than the advice")
+        self.screenshot("trainer-note")
+        self.assertRegex(note, f"^The {names[0]} was worth [0-9]+\\.[0-9] credits more "
+                               f"than the {names[1]}, expected$")
+        if not browser.run("return boxes.open"):
+            self.play_to_box()
+        self.answer("Yes")
+
+        ActionChains(browser.driver).send_keys(Keys.F2).perform()
+        self.assertTrue(browser.run("return document.getElementById('stats').open"))
+        self.screenshot("statistics")
+        shown = browser.run("return [...document.querySelectorAll('#stats-figures dd')]"
+                            ".map((d) => d.previousSibling.textContent + '=' + d.textContent)")
+        figures = dict(row.split("=", 1) for row in shown)
+        core = browser.run("return page.query('nablo_statistics').rows")
+        self.assertEqual(shown, [f"{row['label']}={row['value']}" for row in core])
+        # Every game was staked 3 credits; the credits now are the 100 the run began with, less
+        # the stakes, plus the pays.
+        coins = {c["name"]: c for c in browser.table()["controls"]}["COINS"]["caption"]
+        games = int(figures["Games played"])
+        self.assertGreaterEqual(games, 1)
+        self.assertEqual(int(figures["Credits staked"]), 3 * games)
+        self.assertEqual(100 - 3 * games + int(figures["Credits paid back"]), int(coins))
+        self.assertGreaterEqual(int(figures["Placements judged by the trainer"]), 1)
+        ActionChains(browser.driver).send_keys(Keys.ESCAPE).perform()
+        self.assertFalse(browser.run("return document.getElementById('stats').open"))
 
 class MissingPictureTest(unittest.TestCase):
     def test_missing_picture_is_a_run_time_error(self):

@@ -1,0 +1,56 @@
+#include "session/guard.h"
+
+#include "table/design.h"
+#include "table/errors.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace nablo {
+
+bool EventGuard::run(const std::function<void()>& event)
+{
+    if (running_ || exitStatus_)
+        return false;
+    running_ = true;
+    try {
+        event();
+    } catch (const ProgramEnd&) {
+        exitStatus_ = 0;
+    } catch (const RunTimeError& failure) {
+        error_ = failure.what();
+        exitStatus_ = 1;
+    } catch (const std::exception& failure) {
+        error_ = std::string("Internal error: ") + failure.what();
+        exitStatus_ = 1;
+    }
+    running_ = false;
+    return true;
+}
+
+namespace {
+// The card slots, in window pixels.
+constexpr ControlDesign slot = windowDesign[designIndex("CARD1")];
+constexpr int slotsTop = slot.top / twipsPerPixel;
+constexpr int slotsMiddle = (slot.top + slot.height / 2) / twipsPerPixel;
+// Room above a box for the title bar of a window manager or of the page's dialog.
+constexpr int titleBarRoom = 32;
+
+int within(int value, int low, int length, int size)
+{
+    return std::clamp(value, low, std::max(low, low + length - size));
+}
+} // namespace
+
+Corner boxPlacement(const Area& table, int boxWidth, int boxHeight, const Area& available)
+{
+    Corner corner{table.left + table.width / 2 - boxWidth / 2,
+                  table.top + std::max(slotsMiddle - boxHeight / 2, slotsTop + titleBarRoom)};
+    if (available.width > 0 && available.height > 0) {
+        corner.x = within(corner.x, available.left, available.width, boxWidth);
+        corner.y = within(corner.y, available.top, available.height, boxHeight);
+    }
+    return corner;
+}
+
+} // namespace nablo

@@ -1,0 +1,215 @@
+"use strict";
+
+// The page's side of the play session in the core: it hands the session the keys and the
+// clicks on the slots, runs the timers the session asks for, and draws what the session says:
+// the title and status, the advice, the trainer's note, the help and the statistics.
+
+const aidTimes = { demo: 500, soundNote: 3000, trainerNote: 4000, };
+// The keys the session knows, as KeyboardEvent.key gives them (letters in lower case).
+const gameKeys = new Set(["1", "2", "3", "4", "5", "b", "x", "s", "Enter", " ", "h", "d", "m",
+                          "t", "F1", "F2"]);
+
+class Aids {
+  constructor(page) {
+    this.page = page;
+    this.module = page.module;
+    this.shown = { demo: false, muted: false, noteSerial: 0 };
+    this.timers = { demo: 0, sound: 0, note: 0 };
+    this.demoClicking = false;
+    this.words = {};
+  }
+
+  // A call of the core with arguments; its answer is JSON.
+  call(name, types, args) {
+    return JSON.parse(this.module.ccall(name, "string", types, args));
+  }
+
+  dialogOpen() {
+    return document.getElementById("help").open || document.getElementById("stats").open;
+  }
+
+  onKey(event) {
+    if (event.ctrlKey || event.altKey || event.metaKey || boxes.open || this.dialogOpen()
+        || this.page.state !== RunState.running)
+      return;
+    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+    if (!gameKeys.has(key))
+      return;
+    // A key held down acts once, as a button held down clicks once.
+    if (event.repeat) {
+      event.preventDefault();
+      return;
+    }
+    const focused = /^CARD([1-5])$/.exec(document.activeElement?.id || "");
+    const press = this.call("nablo_key", ["string", "number"], [key, focused ? +focused[1] : 0]);
+    // Space on another button is the browser's: it presses that button itself.
+    if (!press || (key === " " && press.command === "nothing"))
+      return;
+    event.preventDefault();
+    this.carryOut(press);
+  }
+
+  carryOut(press) {
+    switch (press.command) {
+    case "click": case "refused": this.page.press(press.control); break;
+    case "help": this.showHelp(); break;
+    case "statistics": this.showStatistics(); break;
+    default: this.refresh(); break;
+    }
+  }
+
+  // A click on a control, before it runs: a slot whose card cannot be placed is framed in red
+  // and a screen reader says so. The rules, sounds and captions take no notice.
+  beforeClick(name) {
+    const slot = /^CARD([1-5])$/.exec(name);
+    if (!slot || this.call("nablo_slot_press", ["number"], [+slot[1]])?.command !== "refused")
+      return;
+    this.page.view.refuse(+slot[1]);
+    const announcement = document.getElementById("announcement");
+    announcement.textContent = "";
+    setTimeout(() => { announcement.textContent = this.words.notSelectable; }, 50);
+  }
+
+  // Draws what the session shows now, and runs or stops the timers it needs.
+  refresh() {
+    const aids = this.page.query("nablo_aids");
+    if (!aids)
+      return;
+    this.words.notSelectable = aids.notSelectable;
+    document.title = aids.title;
+    document.getElementById("status").textContent = aids.status;
+    this.page.view.showAdvice(aids.advised, aids.figures,
+                              { caption: aids.figureCaption, name: aids.figuresName });
+    this.page.view.showNote(aids.note, aids.noteName);
+    if (aids.noteSerial !== this.shown.noteSerial) {
+      this.shown.noteSerial = aids.noteSerial;
+      this.restart("note", aidTimes.trainerNote, "_nablo_note_expired");
+    }
+    if (aids.muted !== this.shown.muted) {
+      this.shown.muted = aids.muted;
+      sound.setMuted(aids.muted);
+      // Off stays in the title while it lasts; on shows for a moment.
+      if (aids.muted)
+        clearTimeout(this.timers.sound);
+      else
+        this.restart("sound", aidTimes.soundNote, "_nablo_sound_note_expired");
+    }
+    if (aids.demo !== this.shown.demo) {
+      this.shown.demo = aids.demo;
+      clearTimeout(this.timers.demo);
+      if (aids.demo)
+        this.timers.demo = setTimeout(() => this.demoStep(), aidTimes.demo);
+    }
+    if (document.getElementById("stats").open)
+      this.fillStatistics();
+  }
+
+  restart(timer, after, expired) {
+    clearTimeout(this.timers[timer]);
+    this.timers[timer] = setTimeout(() => { this.module[expired](); this.refresh(); }, after);
+  }
+
+  // Any press of the player's on the page but in a box ends the demo; keys are the session's.
+  stopDemoOn(event) {
+    if (this.shown.demo && !event.target.closest?.("dialog")) {
+      this.module._nablo_stop_demo();
+      this.refresh();
+    }
+  }
+
+  async demoStep() {
+    const slot = this.module._nablo_demo_step();
+    if (!slot) {
+      this.refresh();
+      return;
+    }
+    // The next placement is timed only once this click has returned, box and all.
+    this.demoClicking = true;
+    await this.page.press("CARD" + slot);
+    this.demoClicking = false;
+    if (this.page.query("nablo_aids")?.demo && this.page.inPlay())
+      this.timers.demo = setTimeout(() => this.demoStep(), aidTimes.demo);
+    else
+      this.module._nablo_stop_demo();
+    this.refresh();
+  }
+
+  showHelp() {
+    if (this.page.busy || this.page.state !== RunState.running)
+      return;
+    this.module._nablo_stop_demo();
+    this.refresh();
+    const help = this.page.query("nablo_help");
+    document.getElementById("help-title").textContent = help.heading;
+    const table = document.getElementById("help-keys");
+    table.replaceChildren(...help.lines.map((line) => {
+      const row = table.insertRow();
+      const keys = row.insertCell();
+      line.keys.forEach((name, i) => {
+        if (i)
+          keys.append(line.range ? " .. " : ", ");
+        const key = document.createElement("kbd");
+        key.textContent = name;
+        keys.append(key);
+      });
+      row.insertCell().textContent = line.text;
+      return row;
+    }));
+    document.getElementById("help-notes").replaceChildren(...help.notes.map((note) => {
+      const paragraph = document.createElement("p");
+      paragraph.textContent = note;
+      return paragraph;
+    }));
+    document.getElementById("help").showModal();
+  }
+
+  showStatistics() {
+    this.fillStatistics();
+    const dialog = document.getElementById("stats");
+    if (!dialog.open)
+      dialog.showModal();
+  }
+
+  // The figures as a list of terms and values; the charts through the chart module when the
+  // site has it, their words for a screen reader in any case.
+  fillStatistics() {
+    const stats = this.page.query("nablo_statistics");
+    if (!stats)
+      return;
+    const words = stats.words;
+    document.getElementById("stats-title").textContent = words.title;
+    document.getElementById("stats-close").textContent = words.close;
+    const figures = document.getElementById("stats-figures");
+    figures.setAttribute("aria-label", words.figures);
+    figures.replaceChildren(...stats.rows.flatMap((row) => {
+      const term = document.createElement("dt");
+      term.textContent = row.label;
+      const value = document.createElement("dd");
+      value.textContent = row.value;
+      return [term, value];
+    }));
+    const credits = document.getElementById("credits-chart");
+    const tiers = document.getElementById("tiers-chart");
+    credits.setAttribute("aria-label", words.creditsChart);
+    credits.setAttribute("aria-description", stats.creditsWords);
+    tiers.setAttribute("aria-label", words.tiersChart);
+    tiers.setAttribute("aria-description", stats.tiersWords);
+    drawStatisticsCharts(credits, tiers, stats);
+  }
+}
+
+// Draws the two charts of the statistics: the credits before the first game and after each
+// (game 0, 1, ...), and the games by tier row. The chart module does it when the site has one;
+// else each chart says its figures in words.
+function drawStatisticsCharts(credits, tiers, stats) {
+  const line = [stats.credits.length ? stats.start : null, ...stats.credits].filter((c) => c !== null);
+  if (globalThis.nabloCharts) {
+    globalThis.nabloCharts.credits(credits, line.map((_, game) => game), line, stats.words);
+    globalThis.nabloCharts.tiers(tiers, stats.tiers.map((bar) => bar.name),
+                                 stats.tiers.map((bar) => bar.games), stats.words);
+    return;
+  }
+  credits.textContent = words(stats.words.creditsChart, stats.creditsWords);
+  tiers.textContent = words(stats.words.tiersChart, stats.tiersWords);
+  function words(title, figures) { return title + ": " + figures; }
+}
