@@ -45,7 +45,7 @@ public:
     int total() const { return total_; }
 
     // The playable slots, left to right.
-    const std::vector<int>& slots() const { return slots_; }
+    const std::vector<int>& playable() const { return slots_; }
 
     // Only once done(): every playable slot's figure with its interval, the best slot, and
     // what placing `slot` gives up against it.

@@ -5,6 +5,7 @@
 #include "game/events.h"
 #include "game/place.h"
 #include "game/reset.h"
+#include "session/session.h"
 #include "table/form.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +129,29 @@ TEST(TableEstimate, DependsOnTheTableAloneNotOnTheGamesGeneratorNorOnItsSlices)
     dropped.cancel();
     EXPECT_FALSE(dropped.step(1000));
     EXPECT_EQ(dropped.played(), 5);
+}
+
+TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
+{
+    HeadlessPlatform platform(41);
+    Form1 form(platform);
+    Form_Load(form);
+    click(form, "RepertBet");
+    PlaySession atOnce(form);
+    PlaySession later(form); // its face gives it idle time: the click does not wait
+    atOnce.toggleTrainer();
+    later.toggleTrainer();
+    ASSERT_TRUE(later.work(std::chrono::microseconds(1), true));
+    const std::string slot = "CARD" + std::to_string(playableSlots(form).back());
+    atOnce.beforeClick(slot, true, false);
+    later.beforeClick(slot, true, false);
+    EXPECT_EQ(atOnce.statistics().judged(), 1);
+    EXPECT_EQ(later.statistics().judged(), 0);
+    while (later.work(std::chrono::milliseconds(5), true)) {
+    }
+    EXPECT_EQ(later.statistics().judged(), 1);
+    EXPECT_EQ(later.statistics().givenUp(), atOnce.statistics().givenUp());
+    EXPECT_EQ(later.trainerNote(), atOnce.trainerNote());
 }
 
 TEST(Strategies, EveryStrategyChoosesAPlayableSlotUntilTheGameEnds)
