@@ -26,7 +26,7 @@ public:
     using Pays = std::array<std::vector<double>, 6>;
 
     // policy plays the continuations on.
-    explicit Advisor(int rollouts = 64, ChoiceFunction policy = chooseHeuristic)
+    explicit Advisor(int rollouts = 64, ChoiceFunction policy = continuationPolicy)
         : rollouts_(rollouts), policy_(policy)
     {
     }
@@ -46,11 +46,11 @@ private:
 };
 
 // Continuations the advice of the window and of the page plays for each playable slot: enough
-// for estimates a player can trust, few enough to answer within a few tens of milliseconds.
-inline constexpr int adviceRollouts = 3072;
+// for estimates a player can trust, few enough for five slots within a tenth of a second.
+inline constexpr int adviceRollouts = 2048;
 
-// The advice shown to the player for the table as it stands; the same table always gets the
-// same advice.
+// The advice shown to the player for the table as it stands (TableEstimate played to its end);
+// the same table always gets the same advice.
 Advisor::Advice adviseOn(const Form1& form);
 
 } // namespace nablo

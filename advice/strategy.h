@@ -2,6 +2,7 @@
 
 #include "game/state.h"
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -35,7 +36,32 @@ int firstPlayable(const Form1& form);
 // cards share least, keeping the majority suit together for flushes.
 int heuristicChoice(const Form1& form);
 
-// heuristicChoice as a strategy: the advisor's default policy for its continuations.
+// heuristicChoice as a strategy.
 int chooseHeuristic(const Form1& form, Xoshiro128& random, const Advisor* advisor);
+
+// What a weighted choice weighs for each playable card, as seen from the table: the cards
+// still to be drawn, with the draw's own odds, and the other four slot cards.
+enum Weighed : std::size_t {
+    othersFollowing, // other slot cards that match the card, so could go on it next
+    othersSameSuit,  // other slot cards of its suit
+    drawFollows,     // the odds that the card drawn in its place matches it
+    strandedOdds,    // the odds that nothing can go on it: the game would end
+    flushOdds,       // the odds that the draw completes a flush with the other four
+    suitMajority,    // the most cards of one suit among the other four
+    sameRank,        // other slot cards of its rank
+    surePlacements,  // the most other slot cards that can go on the pile one by one after it
+    weighedCount
+};
+using Weights = std::array<double, weighedCount>;
+
+// The playable slot whose card scores highest by these weights (the lowest slot on a tie).
+int weightedChoice(const Form1& form, const Weights& weights);
+
+// The weights tuned by simulation for the highest return.
+extern const Weights tunedWeights;
+
+// weightedChoice with the tuned weights: the policy the advice's continuations play on.
+int chooseTuned(const Form1& form, Xoshiro128& random, const Advisor* advisor);
+inline constexpr ChoiceFunction continuationPolicy = chooseTuned;
 
 } // namespace nablo

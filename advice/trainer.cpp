@@ -1,5 +1,6 @@
 #include "advice/trainer.h"
 
+#include "advice/estimate.h"
 #include "deck/random.h"
 #include "game/state.h"
 #include "table/form.h"
@@ -55,26 +56,53 @@ std::uint64_t tableSeed(const Form1& form)
     return seed;
 }
 
-Assessment Trainer::assess(const Form1& form) const
+namespace {
+
+// Half the width of the 95 % interval of the mean paired difference of two slots' pays.
+double pairedMargin(const Advisor::Pays& pays, int a, int b)
+{
+    const auto& first = pays[static_cast<std::size_t>(a)];
+    const auto& second = pays[static_cast<std::size_t>(b)];
+    std::vector<double> differences(first.size());
+    for (std::size_t i = 0; i < differences.size(); ++i)
+        differences[i] = first[i] - second[i];
+    return halfWidth(differences);
+}
+
+} // namespace
+
+Assessment assess(const Advisor::Pays& pays, int preferred)
 {
     Assessment assessment;
-    assessment.pays = advisor_.continuations(form, tableSeed(form));
+    assessment.pays = pays;
     for (int slot = 1; slot <= 5; ++slot) {
-        const std::vector<double>& pays = assessment.pays[static_cast<std::size_t>(slot)];
-        if (pays.empty())
+        const std::vector<double>& slotPays = pays[static_cast<std::size_t>(slot)];
+        if (slotPays.empty())
             continue;
-        const double expected = mean(pays);
-        const double width = halfWidth(pays);
+        const double expected = mean(slotPays);
+        const double width = halfWidth(slotPays);
         assessment.estimates.push_back({slot, expected, expected - width, expected + width});
     }
     double bestExpected = 0;
+    double preferredExpected = 0;
     for (const SlotEstimate& estimate : assessment.estimates) {
         if (assessment.best == 0 || estimate.expected > bestExpected) {
             assessment.best = estimate.slot;
             bestExpected = estimate.expected;
         }
+        if (estimate.slot == preferred)
+            preferredExpected = estimate.expected;
     }
+    if (preferred != 0 && assessment.best != preferred
+        && !pays[static_cast<std::size_t>(preferred)].empty()
+        && bestExpected - preferredExpected <= pairedMargin(pays, assessment.best, preferred))
+        assessment.best = preferred;
     return assessment;
+}
+
+Assessment Trainer::assess(const Form1& form) const
+{
+    return TableEstimate(form, rollouts_).run().assessment();
 }
 
 Judgement Trainer::judge(const Form1& form, int slot) const
@@ -85,7 +113,7 @@ Judgement Trainer::judge(const Form1& form, int slot) const
         judgement.best = slot;
         return judgement;
     }
-    return judge(assess(form), slot);
+    return TableEstimate(form, rollouts_).run().judge(slot);
 }
 
 Judgement Trainer::judge(const Assessment& assessment, int slot)
@@ -103,12 +131,7 @@ Judgement Trainer::judge(const Assessment& assessment, int slot)
     if (assessment.estimates.size() < 2 || slot == assessment.best || std::isnan(chosen))
         return judgement;
     judgement.cost = estimate(assessment.best) - chosen;
-    const auto& bestPays = assessment.pays[static_cast<std::size_t>(assessment.best)];
-    const auto& slotPays = assessment.pays[static_cast<std::size_t>(slot)];
-    std::vector<double> differences(bestPays.size());
-    for (std::size_t i = 0; i < differences.size(); ++i)
-        differences[i] = bestPays[i] - slotPays[i];
-    judgement.margin = halfWidth(differences);
+    judgement.margin = pairedMargin(assessment.pays, assessment.best, slot);
     judgement.flagged = judgement.cost > judgement.margin;
     return judgement;
 }

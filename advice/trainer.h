@@ -19,7 +19,7 @@ struct SlotEstimate {
 
 // Every playable slot of one table estimated on the same continuations.
 struct Assessment {
-    int best = 0; // the slot of the highest estimate (the lowest slot on a tie), 0 when none
+    int best = 0; // the advised slot, 0 when none
     std::vector<SlotEstimate> estimates;
     Advisor::Pays pays;
 };
@@ -35,11 +35,16 @@ struct Judgement {
     bool flagged = false;
 };
 
-// Judges placements before they are made. The continuations are seeded from the table, so the
-// judgement of a table is always the same.
+// The figures of every slot that has continuations in pays, and the best of them: the
+// preferred slot (the continuations' own choice), unless another slot's figure beats it by
+// more than the 95 % interval of their paired difference; without one, the highest figure.
+Assessment assess(const Advisor::Pays& pays, int preferred = 0);
+
+// Judges placements before they are made, on the same estimate of the table as the advice
+// (TableEstimate): the same table always gets the same judgement, quoting the advice's figures.
 class Trainer {
 public:
-    explicit Trainer(int rollouts = 400) : advisor_(rollouts) {}
+    explicit Trainer(int rollouts = adviceRollouts) : rollouts_(rollouts) {}
 
     Assessment assess(const Form1& form) const;
     // With one playable slot there is nothing to weigh, and nothing is played out.
@@ -47,7 +52,7 @@ public:
     static Judgement judge(const Assessment& assessment, int slot);
 
 private:
-    Advisor advisor_;
+    int rollouts_;
 };
 
 // A seed drawn from everything on the table that decides how the game can go on.

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,11 @@ void fillFrame(QPainter& painter, const QRect& frame, const QColor& colour)
 }
 } // namespace
 
+namespace {
+// Milliseconds of each slice of the estimate between events: well under a frame.
+constexpr int estimateSlice = 8;
+} // namespace
+
 PlayAids::PlayAids(TableView& view, const Form1& form) : view_(view), session_(form)
 {
     session_.setChangeListener([this] { sessionChanged(); });
@@ -69,7 +75,18 @@ PlayAids::PlayAids(TableView& view, const Form1& form) : view_(view), session_(f
         refusedSlot_ = 0;
     });
 
-    connect(&view_, &TableView::eventStarting, this, [this] { session_.eventStarting(); });
+    estimateTimer_.setSingleShot(true);
+    estimateTimer_.setInterval(0);
+    connect(&estimateTimer_, &QTimer::timeout, this, [this] {
+        if (session_.work(std::chrono::milliseconds(estimateSlice), view_.isIdle()))
+            estimateTimer_.start();
+    });
+    estimateTimer_.start();
+
+    connect(&view_, &TableView::eventStarting, this, [this] {
+        session_.eventStarting();
+        estimateTimer_.start(); // runs once the event is over and the table waits again
+    });
     connect(&view_, &TableView::controlClicked, this, [this](std::string_view name) {
         session_.beforeClick(name, view_.isIdle(), demoClicking_);
     });

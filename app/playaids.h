@@ -97,6 +97,9 @@ private:
     int shownNoteSerial_ = 0;
     int refusedSlot_ = 0;
     QTimer refusedTimer_;
+    // Gives the session's estimate the idle time between events, a slice at a time, so that a
+    // click waits at most one slice.
+    QTimer estimateTimer_;
     std::function<void()> statisticsRequest_;
 };
 

@@ -84,9 +84,16 @@ std::string outcomeText(const GameOutcome& outcome)
 
 PlaySession::PlaySession(const Form1& form) : form_(form) {}
 
-Advisor::Advice PlaySession::advise() const { return adviseOn(form_); }
+Advisor::Advice PlaySession::advise() { return estimates_.current().advice(); }
 
-Judgement PlaySession::judge(int slot) const { return trainer_.judge(form_, slot); }
+bool PlaySession::work(std::chrono::microseconds budget, bool idle)
+{
+    std::optional<TableEstimates::Finished> finished;
+    const bool more = estimates_.work(budget, isInPlay(idle), finished);
+    if (finished)
+        record(finished->judgement, finished->hand);
+    return more;
+}
 
 bool PlaySession::isInPlay(bool idle) const
 {
@@ -137,11 +144,17 @@ void PlaySession::beforeClick(std::string_view control, bool idle, bool byDemo)
     const int slot = slotOf(control);
     if (!trainerOn_ || slot == 0 || !isInPlay(idle) || !contains(playableSlots(form_), slot))
         return;
-    const Judgement judgement = judge(slot);
+    if (const std::optional<Judgement> judgement = estimates_.judge(slot))
+        record(*judgement, form_.HAND);
+}
+
+void PlaySession::record(const Judgement& judgement, const std::array<std::int16_t, 6>& hand)
+{
     statistics_.addJudgement(judgement);
     if (judgement.flagged) {
-        trainerNote_ = trainerNoteText(form_.HAND[static_cast<std::size_t>(judgement.best)],
-                                       form_.HAND[static_cast<std::size_t>(slot)], judgement.cost);
+        trainerNote_ =
+            trainerNoteText(hand[static_cast<std::size_t>(judgement.best)],
+                            hand[static_cast<std::size_t>(judgement.slot)], judgement.cost);
         ++noteSerial_;
         changed();
     }

@@ -3,8 +3,10 @@
 #include "advice/advisor.h"
 #include "advice/statistics.h"
 #include "advice/trainer.h"
+#include "session/estimates.h"
 #include "session/keys.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -79,6 +81,13 @@ public:
 
     void toggleTrainer();
     bool isTrainerOn() const { return trainerOn_; }
+
+    // A slice of the face's idle time, of about `budget`, for the one estimate the advice, the
+    // demo and the trainer read: the trainer's judgements of placements already made, then the
+    // table's estimate while it waits for a placement, so that H finds it ready. Returns whether
+    // work remains: the face gives it its next idle time. A face that never calls it has the
+    // estimate made when it is asked for.
+    bool work(std::chrono::microseconds budget, bool idle);
     // The trainer's note, empty when none shows; a new note gets a new serial number, so the
     // face knows to start its timer.
     const std::string& trainerNote() const { return trainerNote_; }
@@ -100,16 +109,17 @@ public:
     std::string status() const;
 
 private:
-    // The advice and the trainer's judgement for the table as it stands.
-    Advisor::Advice advise() const;
-    Judgement judge(int slot) const;
+    // The advice for the table as it stands.
+    Advisor::Advice advise();
+    // Counts a judgement; a flagged one is told in a note naming the cards of `hand`.
+    void record(const Judgement& judgement, const std::array<std::int16_t, 6>& hand);
     KeyContext context(bool idle, int focusedSlot) const;
     std::vector<std::string> aidWords() const;
     void changed();
     void clearAdvice();
 
     const Form1& form_;
-    Trainer trainer_;
+    TableEstimates estimates_{form_};
     RunStatistics statistics_;
     std::function<void()> listener_;
     std::function<void()> statisticsListener_;

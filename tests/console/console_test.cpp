@@ -353,4 +353,21 @@ TEST(Trainer, NeverFlagsTheAdvisedSlotNorTheOnlyPlayableOne)
               "{\"judgement\":{\"slot\":5,\"best\":5,\"cost\":0,\"flagged\":false}}");
 }
 
+TEST(Trainer, QuotesTheAdvicesFiguresAndBestSlotOnFreshDeals)
+{
+    // Five playable slots, where close calls are the rule: the trainer's best slot and cost
+    // are the advice's, to the last digit.
+    for (const char* seed : {"1", "2", "3", "4"}) {
+        const Output result = run(std::string("seed ") + seed
+                                  + "\nclick RepertBet\nadvise\ntrainer on\nclick CARD3\n");
+        const std::string advice = linesOf(result.out, "advice").at(0);
+        const std::string judgement = linesOf(result.out, "judgement").at(0);
+        const double best = field(advice, "best");
+        EXPECT_EQ(field(judgement, "best"), best) << seed;
+        EXPECT_EQ(field(judgement, "cost"),
+                  estimateOf(advice, static_cast<int>(best)) - estimateOf(advice, 3))
+            << seed;
+    }
+}
+
 } // namespace

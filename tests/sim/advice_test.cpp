@@ -1,11 +1,13 @@
 #include "advice/advisor.h"
 #include "advice/autoplay.h"
+#include "advice/estimate.h"
 #include "advice/strategy.h"
 #include "deck/cards.h"
 #include "deck/random.h"
 #include "game/events.h"
 #include "game/place.h"
 #include "game/reset.h"
+#include "session/session.h"
 #include "table/form.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +108,55 @@ TEST(Advisor, NeverAdvisesABlockedSlotAndIsDeterministic)
     EXPECT_GT(decisions, 100);
 }
 
+TEST(TableEstimate, DependsOnTheTableAloneNotOnTheGamesGeneratorNorOnItsSlices)
+{
+    HeadlessPlatform platform(31);
+    Form1 form(platform);
+    Form_Load(form);
+    click(form, "RepertBet");
+    TableEstimate whole(form, 24);
+    const Advisor::Pays pays = whole.run().pays();
+
+    // The game's own generator, which decides the coming draws, moved on: nothing changes.
+    for (int i = 0; i < 1000; ++i)
+        platform.generator.next();
+    TableEstimate sliced(form, 24);
+    while (!sliced.step(7))
+        ASSERT_LT(sliced.played(), sliced.total());
+    EXPECT_EQ(sliced.pays(), pays);
+    EXPECT_EQ(sliced.advice().slot, whole.advice().slot);
+    EXPECT_EQ(sliced.judge(sliced.advice().slot).cost, 0);
+
+    TableEstimate dropped(form, 24);
+    dropped.step(5);
+    dropped.cancel();
+    EXPECT_FALSE(dropped.step(1000));
+    EXPECT_EQ(dropped.played(), 5);
+}
+
+TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
+{
+    HeadlessPlatform platform(41);
+    Form1 form(platform);
+    Form_Load(form);
+    click(form, "RepertBet");
+    PlaySession atOnce(form);
+    PlaySession later(form); // its face gives it idle time: the click does not wait
+    atOnce.toggleTrainer();
+    later.toggleTrainer();
+    ASSERT_TRUE(later.work(std::chrono::microseconds(1), true));
+    const std::string slot = "CARD" + std::to_string(playableSlots(form).back());
+    atOnce.beforeClick(slot, true, false);
+    later.beforeClick(slot, true, false);
+    EXPECT_EQ(atOnce.statistics().judged(), 1);
+    EXPECT_EQ(later.statistics().judged(), 0);
+    while (later.work(std::chrono::milliseconds(5), true)) {
+    }
+    EXPECT_EQ(later.statistics().judged(), 1);
+    EXPECT_EQ(later.statistics().givenUp(), atOnce.statistics().givenUp());
+    EXPECT_EQ(later.trainerNote(), atOnce.trainerNote());
+}
+
 TEST(Strategies, EveryStrategyChoosesAPlayableSlotUntilTheGameEnds)
 {
     for (const StrategyInfo& strategy : strategies()) {
@@ -115,7 +166,7 @@ TEST(Strategies, EveryStrategyChoosesAPlayableSlotUntilTheGameEnds)
         form.COINS().setCaption("1000000");
         INITGAME(form);
         const Advisor advisor(2);
-        const int games = strategy.name == "advisor" ? 10 : 200;
+        const int games = strategy.name.starts_with("advi") ? 10 : 200;
         for (int game = 0; game < games; ++game) {
             click(form, "RepertBet");
             const int ended = platform.gamesEnded;

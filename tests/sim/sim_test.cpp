@@ -55,6 +55,17 @@ std::vector<sim::ShardRecord> shards(std::vector<std::string> args, int count)
     return result;
 }
 
+TEST(Simulator, PairsAStrategyWithItselfGameForGame)
+{
+    // Both plays of a game draw from its one stream: against itself nothing differs, by a hair.
+    const sim::Options o = options({"--games", "300", "--strategy", "tuned", "--versus", "tuned"});
+    std::atomic<long long> progress{0};
+    const sim::Tally tally = sim::simulate(o, progress);
+    EXPECT_GT(tally.paid, 0);
+    EXPECT_EQ(tally.versusPaid, tally.paid);
+    EXPECT_EQ(tally.pairSquares, 0u);
+}
+
 TEST(Simulator, TheReportOfASeedIsTheSameForAnyThreadsAndOtherSeedsDiffer)
 {
     const std::vector<std::string> run{"--games", "3000", "--seed", "5", "--strategy", "random"};
@@ -168,18 +179,21 @@ TEST(Simulator, JudgingLeavesTheGamesAsTheyWere)
 
 TEST(Simulator, BadOptionsAreRefusedWithAReason)
 {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--stake", "0"},
-                                                                  {"--stake", "11"},
-                                                                  {"--games"},
-                                                                  {"--games", "-5"},
-                                                                  {"--strategy", "best"},
-                                                                  {"--threads", "x"},
-                                                                  {"--frobnicate"},
-                                                                  {"--seed", "1.5"},
-                                                                  {"--shard", "4/3"},
-                                                                  {"--shard", "0/3"},
-                                                                  {"--shard", "3"},
-                                                                  {"merge"}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--stake", "0"},
+                                               {"--stake", "11"},
+                                               {"--games"},
+                                               {"--games", "-5"},
+                                               {"--strategy", "best"},
+                                               {"--threads", "x"},
+                                               {"--frobnicate"},
+                                               {"--seed", "1.5"},
+                                               {"--shard", "4/3"},
+                                               {"--shard", "0/3"},
+                                               {"--shard", "3"},
+                                               {"--calibration", "--shard", "1/2"},
+                                               {"--versus", "best"},
+                                               {"merge"}}) {
         std::string error;
         EXPECT_FALSE(sim::parseOptions(args, error)) << args[0];
         EXPECT_FALSE(error.empty());

@@ -169,19 +169,24 @@ int main(int argc, char* argv[])
     // every later table of those games with a choice of slots (with one, it answers at once).
     std::vector<double> fresh;
     std::vector<double> later;
+    std::vector<double> afterWaiting;
     const int adviceRuns = std::max(1, runs / 20);
-    for (int i = 0; i < adviceRuns; ++i) {
+    for (int i = 0; i < 2 * adviceRuns; ++i) {
+        const bool waited = i >= adviceRuns;
         form.COINS().setCaption("100");
         view.runEvent([&] { INITGAME(form); });
         view.clickControl("RepertBet");
         std::vector<double>* times = &fresh;
         while (view.isInPlay()) {
             if (playableSlots(form).size() > 1) {
+                if (waited)
+                    QTest::qWait(400); // the table waits for the player: the estimate is made
                 QElapsedTimer clock;
                 clock.start();
                 view.aids().showAdvice();
                 QApplication::processEvents();
-                times->push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+                (waited ? afterWaiting : *times)
+                    .push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
                 times = &later;
             }
             view.pressControl("CARD" + std::to_string(heuristicChoice(form)));
@@ -190,5 +195,21 @@ int main(int argc, char* argv[])
     std::printf("advice (%d continuations a playable slot):\n", adviceRollouts);
     print("  H on a fresh deal, five playable slots", figures(fresh));
     print("  H later in those games, two or more playable slots", figures(later));
+    print("  H after the table has waited 0.4 s (its estimate made)", figures(afterWaiting));
+
+    // The early placement with the trainer on: it judges on a copy of the table as it was, in the
+    // idle time after the click.
+    view.aids().toggleTrainer();
+    print("placement early in a game, trainer on",
+          timeClicks(
+              platform, form, view, runs,
+              [](Form1& f) {
+                  layOut(f, 5, {1, 2, 3, 14, 27}, 6,
+                         {4,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21,
+                          22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
+                          39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
+              },
+              "CARD1"));
+    view.aids().toggleTrainer();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "advice/advisor.h"
 #include "advice/autoplay.h"
+#include "advice/estimate.h"
 #include "advice/headless.h"
 #include "advice/trainer.h"
 #include "deck/cards.h"
@@ -11,6 +12,8 @@
 #include "table/numbers.h"
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 
@@ -133,6 +136,76 @@ void trainerJudgement(benchmark::State& state)
         benchmark::DoNotOptimize(trainer.judge(deals[i++ % deals.size()], 1));
 }
 BENCHMARK(trainerJudgement)->Unit(benchmark::kMillisecond);
+
+// Tables of games in play, played on by the heuristic, with `slots` playable slots; the first
+// placement of a deal is the only table with five.
+std::vector<Form1> tablesWith(Platform& platform, std::size_t slots)
+{
+    Form1 form = dealtTable(platform);
+    std::vector<Form1> tables;
+    while (tables.size() < 8) {
+        if (playableSlots(form).size() == slots)
+            tables.push_back(form);
+        const int slot = heuristicChoice(form);
+        Card_Click(form, static_cast<std::int16_t>(slot), form.CARD(slot));
+        if (!isInPlay(form) || slots == 5)
+            click(form, "RepertBet");
+    }
+    return tables;
+}
+
+// The estimate behind the advice, the trainer and the demo, played to its end, by the count of
+// playable slots: what H waits for.
+void tableEstimate(benchmark::State& state)
+{
+    HeadlessPlatform platform(6);
+    const std::vector<Form1> tables =
+        tablesWith(platform, static_cast<std::size_t>(state.range(0)));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        TableEstimate estimate(tables[i++ % tables.size()]);
+        benchmark::DoNotOptimize(estimate.run().advice());
+    }
+}
+BENCHMARK(tableEstimate)->DenseRange(1, 5)->Unit(benchmark::kMillisecond);
+
+// A face's idle-time slice of `range` microseconds: how long it keeps the next click waiting.
+void estimateSlice(benchmark::State& state)
+{
+    HeadlessPlatform platform(7);
+    const std::vector<Form1> tables = tablesWith(platform, 5);
+    std::size_t i = 0;
+    auto estimate = std::make_unique<TableEstimate>(tables[0]);
+    for (auto _ : state) {
+        if (estimate->stepFor(std::chrono::microseconds(state.range(0)))) {
+            state.PauseTiming();
+            estimate = std::make_unique<TableEstimate>(tables[++i % tables.size()]);
+            state.ResumeTiming();
+        }
+    }
+}
+BENCHMARK(estimateSlice)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+// A click that places a card, without the trainer and with it: with it on, the click only
+// hands a copy of the table as it was to the estimate that judges it elsewhere.
+void placingClick(benchmark::State& state)
+{
+    HeadlessPlatform platform(8);
+    const std::vector<Form1> tables = tablesWith(platform, 5);
+    const bool trainer = state.range(0) != 0;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Form1 form = tables[i++ % tables.size()];
+        state.ResumeTiming();
+        std::unique_ptr<TableEstimate> judgement;
+        if (trainer)
+            judgement = std::make_unique<TableEstimate>(form);
+        Card_Click(form, 1, form.CARD(1));
+        benchmark::DoNotOptimize(judgement);
+    }
+}
+BENCHMARK(placingClick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

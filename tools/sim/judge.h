@@ -28,7 +28,7 @@ private:
     const StrategyInfo& strategy_;
     const Advisor* advisor_;
     const HeadlessPlatform& platform_;
-    Trainer trainer_;
+    Trainer trainer_{400};
 };
 
 } // namespace nablo::sim

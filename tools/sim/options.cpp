@@ -51,6 +51,9 @@ std::string usage()
         "  --check          check the table's invariants after every click\n"
         "  --judge          judge every placement against the advisor: credits given up, share "
         "matched\n"
+        "  --calibration    play with the advice; compare the figure the game shows on the\n"
+        "                   advised slot at each first placement with the pay the game won\n"
+        "  --versus S       play every game with strategy S too: the paired difference of pays\n"
         "  --json           print the report as one JSON object\n"
         "  --help           show this help\n"
         "\n"
@@ -95,8 +98,8 @@ std::optional<Options> parseMerge(const std::vector<std::string>& args, std::str
 
 bool takesValue(const std::string& arg)
 {
-    for (const char* option :
-         {"--games", "--stake", "--strategy", "--rollouts", "--threads", "--seed", "--shard"})
+    for (const char* option : {"--games", "--stake", "--strategy", "--rollouts", "--threads",
+                               "--seed", "--shard", "--versus"})
         if (arg == option)
             return true;
     return false;
@@ -116,6 +119,10 @@ bool setValue(const std::string& arg, const std::string& v, Options& options, st
         options.strategy = strategyNamed(v);
         if (!options.strategy)
             error = "--strategy is " + strategyNames() + ", not \"" + v + "\"";
+    } else if (arg == "--versus") {
+        options.versus = strategyNamed(v);
+        if (!options.versus)
+            error = "--versus is " + strategyNames() + ", not \"" + v + "\"";
     } else if (arg == "--rollouts") {
         if (!number(v, 1, 100000, options.rollouts))
             error = "--rollouts takes a whole number from 1 to 100000, not \"" + v + "\"";
@@ -150,6 +157,8 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.check = true;
         } else if (arg == "--judge") {
             options.judge = true;
+        } else if (arg == "--calibration") {
+            options.calibration = true;
         } else if (arg == "--betx10") {
             options.stake.allAtOnce = true;
             options.stake.units = 10;
@@ -165,6 +174,12 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     }
     if (options.stake.allAtOnce)
         options.stake.units = 10;
+    if (options.calibration)
+        options.strategy = strategyNamed("advice");
+    if (options.sharded && (options.calibration || options.versus)) {
+        error = "--calibration and --versus run in one process, not in shards";
+        return std::nullopt;
+    }
     return options;
 }
 

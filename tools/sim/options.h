@@ -20,8 +20,10 @@ struct Options {
     int shardCount = 1;
     bool sharded = false; // --shard given: print the shard's tally for a merge
     bool json = false;
-    bool check = false; // check the table's invariants after every event
-    bool judge = false; // judge every placement against the advisor
+    bool check = false;       // check the table's invariants after every event
+    bool judge = false;       // judge every placement against the advisor
+    bool calibration = false; // the advice's figure at each game's first placement against the pay
+    const StrategyInfo* versus = nullptr; // plays every game with this strategy too, for pairs
     bool help = false;
     std::vector<std::string> mergeFiles; // "merge FILE...": the shard tallies to add up
 };

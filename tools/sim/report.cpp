@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "advice/advisor.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -24,7 +26,70 @@ std::string stakeText(const Options& options)
                                          + (options.stake.units > 1 ? "s" : "");
 }
 
+// --calibration: the mean figure, the mean pay and their difference; --versus: the paired
+// difference of the pays with its interval.
+std::string extraText(const Options& options, const Tally& tally)
+{
+    const double n = static_cast<double>(tally.games);
+    std::string out;
+    if (options.calibration) {
+        const MeanInterval gap =
+            meanInterval(tally.gapMicro / 1e6, static_cast<double>(tally.gapSquares) / 1e12, n);
+        out += "calibration      advised figure " + format("%.3f", tally.figureMicro / 1e6 / n)
+               + ", pay " + format("%.3f", tally.paid / n) + ", pay less figure "
+               + format("%.3f", gap.mean) + " (95% CI " + format("%.3f", gap.mean - gap.halfWidth)
+               + " .. " + format("%.3f", gap.mean + gap.halfWidth) + ")\n";
+    }
+    if (options.versus) {
+        const MeanInterval pair = meanInterval(static_cast<double>(tally.paid - tally.versusPaid),
+                                               static_cast<double>(tally.pairSquares), n);
+        const double units = options.stake.units;
+        out += "versus " + std::string(options.versus->name) + " return "
+               + format("%.4f", tally.versusPaid / n / units) + "; difference "
+               + format("%.4f", pair.mean / units) + " (95% CI "
+               + format("%.4f", (pair.mean - pair.halfWidth) / units) + " .. "
+               + format("%.4f", (pair.mean + pair.halfWidth) / units) + ")\n";
+    }
+    return out;
+}
+
+std::string extraJson(const Options& options, const Tally& tally)
+{
+    const double n = static_cast<double>(tally.games);
+    std::string out;
+    if (options.calibration) {
+        const MeanInterval gap =
+            meanInterval(tally.gapMicro / 1e6, static_cast<double>(tally.gapSquares) / 1e12, n);
+        out += ",\"calibration\":{\"figure_rollouts\":" + std::to_string(adviceRollouts)
+               + ",\"play_rollouts\":" + std::to_string(options.rollouts) + ",\"figure_mean\":"
+               + format("%.6f", tally.figureMicro / 1e6 / n) + ",\"pay_mean\":"
+               + format("%.6f", tally.paid / n) + ",\"difference\":" + format("%.6f", gap.mean)
+               + ",\"difference_ci95\":[" + format("%.6f", gap.mean - gap.halfWidth) + ","
+               + format("%.6f", gap.mean + gap.halfWidth) + "]}";
+    }
+    if (options.versus) {
+        const MeanInterval pair = meanInterval(static_cast<double>(tally.paid - tally.versusPaid),
+                                               static_cast<double>(tally.pairSquares), n);
+        const double units = options.stake.units;
+        out += ",\"versus\":{\"strategy\":\"" + std::string(options.versus->name)
+               + "\",\"return_to_player\":" + format("%.6f", tally.versusPaid / n / units)
+               + ",\"difference\":" + format("%.6f", pair.mean / units) + ",\"difference_ci95\":["
+               + format("%.6f", (pair.mean - pair.halfWidth) / units) + ","
+               + format("%.6f", (pair.mean + pair.halfWidth) / units) + "]}";
+    }
+    return out;
+}
+
 } // namespace
+
+MeanInterval meanInterval(double sum, double squares, double n)
+{
+    MeanInterval m;
+    m.mean = n > 0 ? sum / n : 0;
+    const double variance = n > 1 ? (squares - n * m.mean * m.mean) / (n - 1) : 0;
+    m.halfWidth = n > 0 ? 1.96 * std::sqrt(std::max(0.0, variance) / n) : 0;
+    return m;
+}
 
 Summary summarize(const Options& options, const Tally& tally, double seconds)
 {
@@ -70,6 +135,7 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
                + " credits given up a game; "
                + format("%.2f%%", 100.0 * tally.matched / std::max(1LL, tally.judged)) + " of "
                + std::to_string(tally.judged) + " placements matched\n";
+    out += extraText(options, tally);
     if (options.check)
         out += "invariants       "
                + (tally.violations == 0 ? std::string("held after every click")
@@ -111,6 +177,7 @@ std::string jsonReport(const Options& options, const Tally& tally, const Summary
         out += ",\"given_up_per_game\":" + format("%.6f", tally.givenUpMicro / 1e6 / n)
                + ",\"judged\":" + std::to_string(tally.judged) + ",\"matched_share\":"
                + format("%.6f", static_cast<double>(tally.matched) / std::max(1LL, tally.judged));
+    out += extraJson(options, tally);
     out += "}\n";
     return out;
 }

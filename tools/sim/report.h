@@ -16,6 +16,15 @@ struct Summary {
     double gamesPerSecond = 0;
 };
 
+// A mean over games and the half-width of its 95 % interval.
+struct MeanInterval {
+    double mean = 0;
+    double halfWidth = 0;
+};
+
+// The mean of values whose sum and sum of squares over n games are given.
+MeanInterval meanInterval(double sum, double squares, double n);
+
 Summary summarize(const Options& options, const Tally& tally, double seconds);
 std::string textReport(const Options& options, const Tally& tally, const Summary& summary);
 std::string jsonReport(const Options& options, const Tally& tally, const Summary& summary);

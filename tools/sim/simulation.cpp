@@ -3,12 +3,15 @@
 #include "judge.h"
 
 #include "advice/advisor.h"
+#include "advice/estimate.h"
 #include "game/invariants.h"
 #include "game/reset.h"
+#include "game/state.h"
 #include "table/form.h"
 #include "table/numbers.h"
 #include "wager/tiers.h"
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <thread>
@@ -69,6 +72,11 @@ void Tally::add(const Tally& other)
     judged += other.judged;
     matched += other.matched;
     givenUpMicro += other.givenUpMicro;
+    figureMicro += other.figureMicro;
+    gapMicro += other.gapMicro;
+    gapSquares += other.gapSquares;
+    versusPaid += other.versusPaid;
+    pairSquares += other.pairSquares;
 }
 
 std::uint64_t gameSeed(std::uint64_t runSeed, long long game)
@@ -91,18 +99,24 @@ class Player {
 public:
     Player(const Options& options, Tally& tally)
         : options_(options), tally_(tally), platform_(1), form_(platform_),
-          advisor_(options.rollouts)
+          advisor_(options.rollouts, chooseHeuristic)
     {
         Form_Load(form_);
         if (options.judge)
             judge_.emplace(*options.strategy, &advisor_, platform_);
-        if (options.check || options.judge) {
+        if (options.check || options.judge || options.calibration) {
             check_ = [this](Form1& f) {
                 if (options_.check)
                     noteViolations(invariantViolations(f));
                 if (judge_)
                     judge_->afterClick(f);
+                if (options_.calibration && figure_ < 0 && isInPlay(f))
+                    figure_ = advisedFigure(f);
             };
+        }
+        if (options.versus) {
+            versusForm_.setPlatform(versusPlatform_);
+            Form_Load(versusForm_);
         }
     }
 
@@ -115,8 +129,13 @@ public:
             INITGAME(form_); // so that "BETx10" is usable with the new credits
         }
         const double before = readNumber(form_.COINS());
+        figure_ = -1;
         const GameOutcome outcome =
             playGame(form_, platform_, options_.stake, *options_.strategy, &advisor_, check_);
+        if (options_.calibration)
+            countGap(outcome.pay);
+        if (options_.versus)
+            playVersus(outcome.pay);
         const double after = readNumber(form_.COINS());
         if (options_.check && after != before - options_.stake.units + outcome.pay)
             noteViolations({"credits not conserved: " + numberText(before) + " - "
@@ -131,6 +150,39 @@ public:
     }
 
 private:
+    // The figure the game's advice shows on its slot, for the stake.
+    static double advisedFigure(const Form1& form)
+    {
+        TableEstimate estimate(form);
+        const Advisor::Advice advice = estimate.run().advice();
+        return advice.expected[static_cast<std::size_t>(advice.slot)];
+    }
+
+    void countGap(int pay)
+    {
+        const long long figure = std::llround(figure_ * 1e6);
+        const long long gap = pay * 1'000'000LL - figure;
+        tally_.figureMicro += figure;
+        tally_.gapMicro += gap;
+        const auto magnitude = static_cast<WideSum>(gap < 0 ? -gap : gap);
+        tally_.gapSquares += magnitude * magnitude;
+    }
+
+    // The same game, from the same stream, played by the other strategy.
+    void playVersus(int pay)
+    {
+        versusPlatform_.generator.seed64(gameSeed(options_.seed, game_));
+        if (readNumber(versusForm_.COINS()) < 1e6) {
+            writeNumber(versusForm_.COINS(), bankroll);
+            INITGAME(versusForm_);
+        }
+        const int other =
+            playGame(versusForm_, versusPlatform_, options_.stake, *options_.versus, &advisor_).pay;
+        tally_.versusPaid += other;
+        const long long difference = static_cast<long long>(pay) - other;
+        tally_.pairSquares += static_cast<WideSum>(difference * difference);
+    }
+
     void count(const GameOutcome& outcome)
     {
         ++tally_.games;
@@ -163,6 +215,9 @@ private:
     std::optional<PlacementJudge> judge_;
     std::function<void(Form1&)> check_;
     long long game_ = 0;
+    double figure_ = -1;
+    HeadlessPlatform versusPlatform_{1};
+    Form1 versusForm_{versusPlatform_};
 };
 
 } // namespace

@@ -33,6 +33,15 @@ struct Tally {
     long long judged = 0;       // placements judged against the advisor (--judge)
     long long matched = 0;      // of them, the advisor's choice
     long long givenUpMicro = 0; // expected credits they gave up, in millionths
+    // --calibration: the advised slot's figure at the first placement, and the pay less it, in
+    // millionths of a credit
+    long long figureMicro = 0;
+    long long gapMicro = 0;
+    WideSum gapSquares = 0;
+    // --versus: what the other strategy paid over the same games, and the squares of the
+    // games' differences
+    long long versusPaid = 0;
+    WideSum pairSquares = 0;
 
     void add(const Tally& other);
 };
