@@ -70,7 +70,8 @@ std::vector<HelpLine> helpLines()
         {{"H"},
          false,
          word(NABLO_WORD("KeyTable", "advice: each playable card shows what it is expected to "
-                                     "pay, and the best slot is outlined, until the next click"))},
+                                     "pay if you follow the advice from then on, and the best "
+                                     "slot is outlined, until the next click"))},
         {{"D"},
          false,
          word(NABLO_WORD("KeyTable", "demo: the advisor places the cards of this game; D again, "

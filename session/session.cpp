@@ -44,11 +44,12 @@ std::string adviceSummary(const std::vector<int>& playable, int advisedSlot)
     return fill(word(NABLO_WORD("PlaySession", "advice: slot %1")), {std::to_string(advisedSlot)});
 }
 
-std::string figureCaption() { return word(NABLO_WORD("PlaySession", "credits expected")); }
+std::string figureCaption() { return word(NABLO_WORD("PlaySession", "credits if advised")); }
 
 std::string figuresName()
 {
-    return word(NABLO_WORD("PlaySession", "Expected pay of the playable slots"));
+    return word(NABLO_WORD(
+        "PlaySession", "Expected pay of each playable card, following the advice from then on"));
 }
 
 std::string trainerName() { return word(NABLO_WORD("PlaySession", "Trainer")); }

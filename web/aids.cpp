@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <map>
 #include <string>
 #include <string_view>
@@ -160,6 +161,18 @@ EMSCRIPTEN_KEEPALIVE int nablo_demo_step()
 {
     Run* run = currentRun();
     return run ? run->session.demoStep(run->idle()) : 0;
+}
+
+// A slice of the page's idle time, about `budget` microseconds, for the table's estimate and
+// the trainer's judgements: 1 when work remains, plus 2 when a judgement was finished.
+EMSCRIPTEN_KEEPALIVE int nablo_work(int budget)
+{
+    Run* run = currentRun();
+    if (!run || !run->idle())
+        return 0;
+    const long long judged = run->session.statistics().judged();
+    const bool more = run->session.work(std::chrono::microseconds(budget), run->idle());
+    return (more ? 1 : 0) | (run->session.statistics().judged() != judged ? 2 : 0);
 }
 
 // Any press of the player's but D, the note's and the sound word's timers.

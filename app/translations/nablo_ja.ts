@@ -231,8 +231,8 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
         <translation>ゲームを始める (START)</translation>
     </message>
     <message>
-        <source>advice: each playable card shows what it is expected to pay, and the best slot is outlined, until the next click</source>
-        <translation>アドバイス: 置けるカードごとに配当の見込みを表示し、一番よいスロットを枠で囲みます。次のクリックまで表示されます</translation>
+        <source>advice: each playable card shows what it is expected to pay if you follow the advice from then on, and the best slot is outlined, until the next click</source>
+        <translation>アドバイス: 置けるカードごとに、以後もアドバイスどおりに置いたときの配当の見込みを表示し、一番よいスロットを枠で囲みます。次のクリックまで表示されます</translation>
     </message>
     <message>
         <source>demo: the advisor places the cards of this game; D again, any other key or any click stops it</source>
@@ -278,12 +278,12 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
         <translation>アドバイス: スロット %1</translation>
     </message>
     <message>
-        <source>credits expected</source>
-        <translation>クレジットの見込み</translation>
+        <source>credits if advised</source>
+        <translation>アドバイスどおりの見込み</translation>
     </message>
     <message>
-        <source>Expected pay of the playable slots</source>
-        <translation>置けるスロットごとの配当の見込み</translation>
+        <source>Expected pay of each playable card, following the advice from then on</source>
+        <translation>以後もアドバイスどおりに置いたときの、置けるカードごとの配当の見込み</translation>
     </message>
     <message>
         <source>Trainer</source>

@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(figure(*window, "Credits staked"), QString("20"));
         QCOMPARE(figure(*window, "Credits paid back"), QString("600"));
         QCOMPARE(figure(*window, "Your return (paid ÷ staked)"), QString("30.00"));
-        QCOMPARE(figure(*window, "Best game, credits paid"), QString("300"));
+        QCOMPARE(figure(*window, "Best game (credits)"), QString("300"));
         const auto views = window->findChildren<QChartView*>();
         QCOMPARE(views.size(), 2);
         expectRoundTicks(views);

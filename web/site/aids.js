@@ -4,7 +4,7 @@
 // clicks on the slots, runs the timers the session asks for, and draws what the session says:
 // the title and status, the advice, the trainer's note, the help and the statistics.
 
-const aidTimes = { demo: 500, soundNote: 3000, trainerNote: 4000, };
+const aidTimes = { demo: 500, soundNote: 3000, trainerNote: 4000, workSlice: 8 };
 // The keys the session knows, as KeyboardEvent.key gives them (letters in lower case).
 const gameKeys = new Set(["1", "2", "3", "4", "5", "b", "x", "s", "Enter", " ", "h", "d", "m",
                           "t", "F1", "F2"]);
@@ -14,7 +14,7 @@ class Aids {
     this.page = page;
     this.module = page.module;
     this.shown = { demo: false, muted: false, noteSerial: 0 };
-    this.timers = { demo: 0, sound: 0, note: 0 };
+    this.timers = { demo: 0, sound: 0, note: 0, work: 0 };
     this.demoClicking = false;
     this.words = {};
   }
@@ -102,6 +102,25 @@ class Aids {
     }
     if (document.getElementById("stats").open)
       this.fillStatistics();
+    this.scheduleWork();
+  }
+
+  // The table's estimate and the trainer's judgements are worked on in slices of the page's
+  // idle time, from the moment the table waits for a placement, so that the advice finds them
+  // ready and a click never waits for them; never while a click or a box is under way.
+  scheduleWork() {
+    if (this.timers.work)
+      return;
+    this.timers.work = setTimeout(() => {
+      this.timers.work = 0;
+      if (this.page.busy || boxes.open || this.page.state !== RunState.running)
+        return;
+      const done = this.module._nablo_work(aidTimes.workSlice * 1000);
+      if (done & 2)
+        this.refresh();
+      if (done & 1)
+        this.scheduleWork();
+    }, 0);
   }
 
   restart(timer, after, expired) {
