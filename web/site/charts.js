@@ -43,7 +43,14 @@ globalThis.nabloCharts = (() => {
       width: Math.max(200, element.clientWidth || 400), height, title,
       legend: { show: false }, cursor: { show: false }, select: { show: false }, ...options,
     }, data, element);
-    drawn.set(element, plot);
+    // Drawn while its dialog is still closed, the chart takes its width once the dialog shows,
+    // and follows it after.
+    const fit = new ResizeObserver(() => {
+      if (element.clientWidth && element.clientWidth !== plot.width)
+        plot.setSize({ width: element.clientWidth, height });
+    });
+    fit.observe(element);
+    drawn.set(element, { destroy() { fit.disconnect(); plot.destroy(); } });
     return plot;
   }
 

@@ -250,7 +250,7 @@ class PageTest(unittest.TestCase):
         self.assertTrue(browser.run("return boxes.open && document.getElementById('box').open"))
         # The typed end of the game is told on the status line, for the eye and the screen reader.
         status = browser.driver.find_element("id", "status").text
-        self.assertRegex(status, r"^Game over: \d+ cards? placed, \d+ credits? paid")
+        self.assertRegex(status, r"^Game over: (1 card|\d+ cards) placed, \d+ credits? paid")
 
         # Clicks and keys meant for the table do not reach it while the box is open.
         before = browser.table()
