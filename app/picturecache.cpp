@@ -17,8 +17,7 @@ QPixmap PictureCache::load(const std::string& path)
     QImageReader reader(file);
     const QImage image = reader.read();
     if (image.isNull()) {
-        throw RunTimeError("Cannot load picture \"" + path + "\" (" + file.toStdString()
-                           + "): " + reader.errorString().toStdString());
+        throw pictureError(path, file.toStdString(), reader.errorString().toStdString());
     }
     const QPixmap picture = QPixmap::fromImage(image);
     pictures_.insert(key, picture);

@@ -13,6 +13,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The run-time error of a picture that cannot be loaded: the game's path, the file the platform
+// looked for and why it could not be read.
+inline RunTimeError pictureError(const std::string& path, const std::string& file,
+                                 const std::string& reason)
+{
+    return RunTimeError("Cannot load picture \"" + path + "\" (" + file + "): " + reason);
+}
+
 // Thrown to end the program at once, from inside any procedure. Nothing is saved.
 struct ProgramEnd {};
 

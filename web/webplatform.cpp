@@ -44,7 +44,7 @@ void WebPlatform::loadPicture(const std::string& path)
     const std::unique_ptr<char, decltype(&std::free)> problem(pagePictureProblem(file.c_str()),
                                                               &std::free);
     if (problem)
-        throw RunTimeError("Cannot load picture \"" + path + "\" (" + file + "): " + problem.get());
+        throw pictureError(path, file, problem.get());
 }
 
 void WebPlatform::gameEnded(const GameOutcome& outcome)
