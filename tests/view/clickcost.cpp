@@ -154,16 +154,13 @@ int main(int argc, char* argv[])
                                                      "CARD3"));
 
     // An ordinary placement early in a game, for comparison.
-    print("placement early in a game",
-          timeClicks(
-              platform, form, view, runs,
-              [](Form1& f) {
-                  layOut(f, 5, {1, 2, 3, 14, 27}, 6,
-                         {4,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21,
-                          22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
-                          39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
-              },
-              "CARD1"));
+    const auto earlyTable = [](Form1& f) {
+        layOut(f, 5, {1, 2, 3, 14, 27}, 6,
+               {4,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21,
+                22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
+                39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
+    };
+    print("placement early in a game", timeClicks(platform, form, view, runs, earlyTable, "CARD1"));
 
     // The advice of key H, on fresh deals (every slot playable, the whole game still ahead) and on
     // every later table of those games with a choice of slots (with one, it answers at once).
@@ -201,15 +198,7 @@ int main(int argc, char* argv[])
     // idle time after the click.
     view.aids().toggleTrainer();
     print("placement early in a game, trainer on",
-          timeClicks(
-              platform, form, view, runs,
-              [](Form1& f) {
-                  layOut(f, 5, {1, 2, 3, 14, 27}, 6,
-                         {4,  6,  7,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21,
-                          22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
-                          39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
-              },
-              "CARD1"));
+          timeClicks(platform, form, view, runs, earlyTable, "CARD1"));
     view.aids().toggleTrainer();
     return 0;
 }
