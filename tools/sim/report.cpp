@@ -26,56 +26,75 @@ std::string stakeText(const Options& options)
                                          + (options.stake.units > 1 ? "s" : "");
 }
 
-// --calibration: the mean figure, the mean pay and their difference; --versus: the paired
-// difference of the pays with its interval.
-std::string extraText(const Options& options, const Tally& tally)
+// --calibration: the mean figure of the advised slot, the mean pay and their difference.
+struct Calibration {
+    double figure = 0;
+    double pay = 0;
+    MeanInterval gap;
+};
+
+Calibration calibration(const Tally& tally)
 {
     const double n = static_cast<double>(tally.games);
+    return {tally.figureMicro / 1e6 / n, tally.paid / n,
+            meanInterval(tally.gapMicro / 1e6, static_cast<double>(tally.gapSquares) / 1e12, n)};
+}
+
+// --versus: the other strategy's return and the paired difference, per unit staked.
+struct Versus {
+    double otherReturn = 0;
+    double difference = 0;
+    double low = 0;
+    double high = 0;
+};
+
+Versus versus(const Options& options, const Tally& tally)
+{
+    const double n = static_cast<double>(tally.games);
+    const double units = options.stake.units;
+    const MeanInterval pair = meanInterval(static_cast<double>(tally.paid - tally.versusPaid),
+                                           static_cast<double>(tally.pairSquares), n);
+    return {tally.versusPaid / n / units, pair.mean / units, (pair.mean - pair.halfWidth) / units,
+            (pair.mean + pair.halfWidth) / units};
+}
+
+std::string extraText(const Options& options, const Tally& tally)
+{
     std::string out;
     if (options.calibration) {
-        const MeanInterval gap =
-            meanInterval(tally.gapMicro / 1e6, static_cast<double>(tally.gapSquares) / 1e12, n);
-        out += "calibration      advised figure " + format("%.3f", tally.figureMicro / 1e6 / n)
-               + ", pay " + format("%.3f", tally.paid / n) + ", pay less figure "
-               + format("%.3f", gap.mean) + " (95% CI " + format("%.3f", gap.mean - gap.halfWidth)
-               + " .. " + format("%.3f", gap.mean + gap.halfWidth) + ")\n";
+        const Calibration c = calibration(tally);
+        out += "calibration      advised figure " + format("%.3f", c.figure) + ", pay "
+               + format("%.3f", c.pay) + ", pay less figure " + format("%.3f", c.gap.mean)
+               + " (95% CI " + format("%.3f", c.gap.mean - c.gap.halfWidth) + " .. "
+               + format("%.3f", c.gap.mean + c.gap.halfWidth) + ")\n";
     }
     if (options.versus) {
-        const MeanInterval pair = meanInterval(static_cast<double>(tally.paid - tally.versusPaid),
-                                               static_cast<double>(tally.pairSquares), n);
-        const double units = options.stake.units;
+        const Versus v = versus(options, tally);
         out += "versus " + std::string(options.versus->name) + " return "
-               + format("%.4f", tally.versusPaid / n / units) + "; difference "
-               + format("%.4f", pair.mean / units) + " (95% CI "
-               + format("%.4f", (pair.mean - pair.halfWidth) / units) + " .. "
-               + format("%.4f", (pair.mean + pair.halfWidth) / units) + ")\n";
+               + format("%.4f", v.otherReturn) + "; difference " + format("%.4f", v.difference)
+               + " (95% CI " + format("%.4f", v.low) + " .. " + format("%.4f", v.high) + ")\n";
     }
     return out;
 }
 
 std::string extraJson(const Options& options, const Tally& tally)
 {
-    const double n = static_cast<double>(tally.games);
     std::string out;
     if (options.calibration) {
-        const MeanInterval gap =
-            meanInterval(tally.gapMicro / 1e6, static_cast<double>(tally.gapSquares) / 1e12, n);
+        const Calibration c = calibration(tally);
         out += ",\"calibration\":{\"figure_rollouts\":" + std::to_string(adviceRollouts)
                + ",\"play_rollouts\":" + std::to_string(options.rollouts) + ",\"figure_mean\":"
-               + format("%.6f", tally.figureMicro / 1e6 / n) + ",\"pay_mean\":"
-               + format("%.6f", tally.paid / n) + ",\"difference\":" + format("%.6f", gap.mean)
-               + ",\"difference_ci95\":[" + format("%.6f", gap.mean - gap.halfWidth) + ","
-               + format("%.6f", gap.mean + gap.halfWidth) + "]}";
+               + format("%.6f", c.figure) + ",\"pay_mean\":" + format("%.6f", c.pay)
+               + ",\"difference\":" + format("%.6f", c.gap.mean) + ",\"difference_ci95\":["
+               + format("%.6f", c.gap.mean - c.gap.halfWidth) + ","
+               + format("%.6f", c.gap.mean + c.gap.halfWidth) + "]}";
     }
     if (options.versus) {
-        const MeanInterval pair = meanInterval(static_cast<double>(tally.paid - tally.versusPaid),
-                                               static_cast<double>(tally.pairSquares), n);
-        const double units = options.stake.units;
+        const Versus v = versus(options, tally);
         out += ",\"versus\":{\"strategy\":\"" + std::string(options.versus->name)
-               + "\",\"return_to_player\":" + format("%.6f", tally.versusPaid / n / units)
-               + ",\"difference\":" + format("%.6f", pair.mean / units) + ",\"difference_ci95\":["
-               + format("%.6f", (pair.mean - pair.halfWidth) / units) + ","
-               + format("%.6f", (pair.mean + pair.halfWidth) / units) + "]}";
+               + "\",\"return_to_player\":" + format("%.6f", v.otherReturn)
+               + ",\"difference\":" + format("%.6f", v.difference) + ",\"difference_ci95\":["
+               + format("%.6f", v.low) + "," + format("%.6f", v.high) + "]}";
     }
     return out;
 }
