@@ -57,17 +57,19 @@ bool TableEstimate::step(int continuations)
     // Continuation i of every slot draws from the same streams, so slots differ by the choice,
     // not by luck; they are played index by index, so that slicing changes nothing.
     const std::size_t count = slots_.size();
-    for (int n = 0; n < continuations && !done(); ++n, ++next_) {
+    int next = next_.load(std::memory_order_relaxed);
+    for (int n = 0; n < continuations && next < total_; ++n) {
         if (cancelled())
             return false;
-        const auto i = static_cast<std::uint64_t>(next_) / count;
-        const int slot = slots_[static_cast<std::size_t>(next_) % count];
+        const auto i = static_cast<std::uint64_t>(next) / count;
+        const int slot = slots_[static_cast<std::size_t>(next) % count];
         const std::uint64_t streams = mix64(seed_ + i);
         platform_.generator.seed64(streams);
         Xoshiro128 choices(mix64(streams));
         pays_[static_cast<std::size_t>(slot)].push_back(
             continuation(work_, platform_, slot, policy_, choices));
         work_.restore(table_);
+        next_.store(++next, std::memory_order_release);
     }
     return done();
 }

@@ -36,12 +36,14 @@ public:
     // Plays every continuation left; returns this.
     TableEstimate& run();
 
-    bool done() const { return next_ >= total_; }
+    // done() and played() may be asked from another thread than the one stepping: once done()
+    // is seen true there, the figures below are complete for that thread too.
+    bool done() const { return next_.load(std::memory_order_acquire) >= total_; }
     bool cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
 
     // Continuations played so far and in all.
-    int played() const { return next_; }
+    int played() const { return next_.load(std::memory_order_acquire); }
     int total() const { return total_; }
 
     // The playable slots, left to right.
@@ -65,7 +67,7 @@ private:
     std::vector<int> slots_;
     int preferred_;
     Advisor::Pays pays_;
-    int next_ = 0;
+    std::atomic<int> next_{0};
     int total_ = 0;
     std::atomic<bool> cancelled_{false};
 };

@@ -54,12 +54,11 @@ void fillFrame(QPainter& painter, const QRect& frame, const QColor& colour)
 }
 } // namespace
 
-namespace {
-// Milliseconds of each slice of the estimate between events: well under a frame.
-constexpr int estimateSlice = 8;
-} // namespace
-
-PlayAids::PlayAids(TableView& view, const Form1& form) : view_(view), session_(form)
+PlayAids::PlayAids(TableView& view, const Form1& form)
+    : view_(view), session_(form), worker_([this] {
+          // On the worker's thread: the window's thread collects what it finished.
+          QMetaObject::invokeMethod(this, [this] { estimateTimer_.start(); }, Qt::QueuedConnection);
+      })
 {
     session_.setChangeListener([this] { sessionChanged(); });
     demoTimer_.setSingleShot(true);
@@ -78,9 +77,10 @@ PlayAids::PlayAids(TableView& view, const Form1& form) : view_(view), session_(f
     estimateTimer_.setSingleShot(true);
     estimateTimer_.setInterval(0);
     connect(&estimateTimer_, &QTimer::timeout, this, [this] {
-        if (session_.work(std::chrono::milliseconds(estimateSlice), view_.isIdle()))
+        if (session_.work(std::chrono::microseconds(0), view_.isIdle()))
             estimateTimer_.start();
     });
+    session_.runEstimatesOn(worker_);
     estimateTimer_.start();
 
     connect(&view_, &TableView::eventStarting, this, [this] {

@@ -3,6 +3,7 @@
 #include "app/adviceoverlay.h"
 #include "app/soundswitch.h"
 #include "session/session.h"
+#include "session/worker.h"
 
 #include <QObject>
 #include <QPointer>
@@ -97,10 +98,12 @@ private:
     int shownNoteSerial_ = 0;
     int refusedSlot_ = 0;
     QTimer refusedTimer_;
-    // Gives the session's estimate the idle time between events, a slice at a time, so that a
-    // click waits at most one slice.
+    // Hands the session's worker each table once the event is over, and collects the trainer's
+    // judgements it has finished.
     QTimer estimateTimer_;
     std::function<void()> statisticsRequest_;
+    // Plays the estimates off the window's thread; it goes first when the aids go.
+    EstimateWorker worker_;
 };
 
 } // namespace nablo

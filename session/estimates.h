@@ -11,14 +11,23 @@
 
 namespace nablo {
 
+class EstimateWorker;
 class Form1;
 
 // The one estimate of the table as it waits for a placement, worked on in the face's idle
-// time, and the trainer's judgements of placements already made, finished on a copy of the
-// table as it was before each of them. A click never waits for either.
+// time or on a worker thread, and the trainer's judgements of placements already made,
+// finished on a copy of the table as it was before each of them. A click never waits for
+// either.
 class TableEstimates {
 public:
     explicit TableEstimates(const Form1& form) : form_(form) {}
+    ~TableEstimates();
+    TableEstimates(const TableEstimates&) = delete;
+    TableEstimates& operator=(const TableEstimates&) = delete;
+
+    // From now on every estimate is played on `worker`, which must outlive this; work() then
+    // only hands over new tables and collects the judgements the worker has finished.
+    void runOn(EstimateWorker& worker) { worker_ = &worker; }
 
     // The estimate of the table as it stands, played to its end now if the idle time has not
     // finished it yet.
@@ -28,10 +37,12 @@ public:
     // complete or no idle time works on it; else the judgement follows from work().
     std::optional<Judgement> judge(int slot);
 
-    // A judgement finished in the idle time, with the slot cards of the table it judged.
+    // A judgement finished in the idle time, with the slot cards of the table it judged;
+    // `latest` when no other placement has been judged since.
     struct Finished {
         Judgement judgement;
         std::array<std::int16_t, 6> hand{};
+        bool latest = true;
     };
 
     // A slice of idle-time work of about `budget`: the judgements still to be finished first,
@@ -41,17 +52,23 @@ public:
 
 private:
     TableEstimate& estimateOfTable();
+    // With a worker: the first judgement when it has finished; returns whether another has.
+    bool collect(bool waiting, std::optional<Finished>& finished);
+    void finish(std::optional<Finished>& finished);
 
     struct Pending {
-        std::unique_ptr<TableEstimate> estimate;
+        std::shared_ptr<TableEstimate> estimate;
         int slot = 0;
         std::array<std::int16_t, 6> hand{};
+        int number = 0;
     };
 
     const Form1& form_;
-    std::unique_ptr<TableEstimate> estimate_;
+    EstimateWorker* worker_ = nullptr;
+    std::shared_ptr<TableEstimate> estimate_;
     std::uint64_t key_ = 0;
     std::deque<Pending> pending_;
+    int judged_ = 0;
     bool idleWork_ = false;
 };
 

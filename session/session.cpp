@@ -91,8 +91,10 @@ bool PlaySession::work(std::chrono::microseconds budget, bool idle)
 {
     std::optional<TableEstimates::Finished> finished;
     const bool more = estimates_.work(budget, isInPlay(idle), finished);
+    // A note on a placement made before the last one would speak of a table long gone: only
+    // its count goes into the statistics.
     if (finished)
-        record(finished->judgement, finished->hand);
+        record(finished->judgement, finished->hand, finished->latest);
     return more;
 }
 
@@ -149,10 +151,11 @@ void PlaySession::beforeClick(std::string_view control, bool idle, bool byDemo)
         record(*judgement, form_.HAND);
 }
 
-void PlaySession::record(const Judgement& judgement, const std::array<std::int16_t, 6>& hand)
+void PlaySession::record(const Judgement& judgement, const std::array<std::int16_t, 6>& hand,
+                         bool noted)
 {
     statistics_.addJudgement(judgement);
-    if (judgement.flagged) {
+    if (judgement.flagged && noted) {
         trainerNote_ =
             trainerNoteText(hand[static_cast<std::size_t>(judgement.best)],
                             hand[static_cast<std::size_t>(judgement.slot)], judgement.cost);

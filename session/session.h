@@ -88,6 +88,9 @@ public:
     // work remains: the face gives it its next idle time. A face that never calls it has the
     // estimate made when it is asked for.
     bool work(std::chrono::microseconds budget, bool idle);
+    // Plays the estimates on `worker` instead, which must outlive the session: work() then
+    // hands it each table and collects what it has finished.
+    void runEstimatesOn(EstimateWorker& worker) { estimates_.runOn(worker); }
     // The trainer's note, empty when none shows; a new note gets a new serial number, so the
     // face knows to start its timer.
     const std::string& trainerNote() const { return trainerNote_; }
@@ -111,8 +114,10 @@ public:
 private:
     // The advice for the table as it stands.
     Advisor::Advice advise();
-    // Counts a judgement; a flagged one is told in a note naming the cards of `hand`.
-    void record(const Judgement& judgement, const std::array<std::int16_t, 6>& hand);
+    // Counts a judgement; a flagged one is told in a note naming the cards of `hand`, when
+    // `noted`.
+    void record(const Judgement& judgement, const std::array<std::int16_t, 6>& hand,
+                bool noted = true);
     KeyContext context(bool idle, int focusedSlot) const;
     std::vector<std::string> aidWords() const;
     void changed();

@@ -8,6 +8,7 @@
 #include "game/place.h"
 #include "game/reset.h"
 #include "session/session.h"
+#include "session/worker.h"
 #include "table/form.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <thread>
 
 namespace nablo {
 namespace {
@@ -142,12 +144,17 @@ TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
     click(form, "RepertBet");
     PlaySession atOnce(form);
     PlaySession later(form); // its face gives it idle time: the click does not wait
+    PlaySession onWorker(form);
+    EstimateWorker worker;
+    onWorker.runEstimatesOn(worker);
     atOnce.toggleTrainer();
     later.toggleTrainer();
+    onWorker.toggleTrainer();
     ASSERT_TRUE(later.work(std::chrono::microseconds(1), true));
     const std::string slot = "CARD" + std::to_string(playableSlots(form).back());
     atOnce.beforeClick(slot, true, false);
     later.beforeClick(slot, true, false);
+    onWorker.beforeClick(slot, true, false);
     EXPECT_EQ(atOnce.statistics().judged(), 1);
     EXPECT_EQ(later.statistics().judged(), 0);
     while (later.work(std::chrono::milliseconds(5), true)) {
@@ -155,6 +162,12 @@ TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
     EXPECT_EQ(later.statistics().judged(), 1);
     EXPECT_EQ(later.statistics().givenUp(), atOnce.statistics().givenUp());
     EXPECT_EQ(later.trainerNote(), atOnce.trainerNote());
+    while (onWorker.statistics().judged() == 0) {
+        onWorker.work(std::chrono::microseconds(0), true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(onWorker.statistics().givenUp(), atOnce.statistics().givenUp());
+    EXPECT_EQ(onWorker.trainerNote(), atOnce.trainerNote());
 }
 
 TEST(Strategies, EveryStrategyChoosesAPlayableSlotUntilTheGameEnds)

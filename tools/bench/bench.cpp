@@ -8,6 +8,7 @@
 #include "game/events.h"
 #include "game/place.h"
 #include "game/reset.h"
+#include "session/worker.h"
 #include "table/form.h"
 #include "table/numbers.h"
 
@@ -185,6 +186,22 @@ void estimateSlice(benchmark::State& state)
     }
 }
 BENCHMARK(estimateSlice)->Arg(8000)->Unit(benchmark::kMillisecond);
+
+// The window's estimate of a table with five playable slots, from the moment the table is handed
+// to the worker thread until its figures are ready: what H waits for at most.
+void estimateOnWorker(benchmark::State& state)
+{
+    HeadlessPlatform platform(9);
+    const std::vector<Form1> tables = tablesWith(platform, 5);
+    EstimateWorker worker;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        auto estimate = std::make_shared<TableEstimate>(tables[i++ % tables.size()]);
+        worker.submit(estimate);
+        worker.waitFor(*estimate);
+    }
+}
+BENCHMARK(estimateOnWorker)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // A click that places a card, without the trainer and with it: with it on, the click only
 // hands a copy of the table as it was to the estimate that judges it elsewhere.
