@@ -1,12 +1,14 @@
 #!/usr/bin/python3
 """Times the web page in headless Chromium: from the start of the page load to its first paint
-and to the table being ready for a click, and from a click to the repaint that shows its
-result (median of several). Prints the figures; it asserts nothing.
+and to the table being ready for a click, from a click to the repaint that shows its result,
+and the advice (H) by the count of playable slots: worked out on the spot, and after the idle
+time has worked on it (medians). Prints the figures; it asserts nothing.
 
 Usage: timing.py SITE"""
 
 import statistics
 import sys
+import time
 
 from browser_test import Browser
 
@@ -33,31 +35,59 @@ new PerformanceObserver((entries) => {
 }).observe({type: 'paint', buffered: true});
 """
 
+# The advice key, timed to its return; with the count of playable slots of the table.
 ADVICE = """
+const slots = page.query('nablo_table').playable.length;
 const start = performance.now();
-page.showAdvice();
-return performance.now() - start;
+page.aids.onKey(new KeyboardEvent('keydown', {key: 'h'}));
+return [slots, performance.now() - start];
 """
+
+
+def time_advice(browser, placements, idle):
+    """H on `placements` tables of games placed by the advice; without the idle time's work on
+    the estimate, or after 300 ms of it."""
+    times = {}
+    if not idle:
+        browser.run("page.aids.scheduleWork = () => {}")
+    browser.click("RepertBet")
+    for _ in range(placements):
+        if browser.run("return boxes.open"):
+            browser.driver.find_element("css selector", "#box button").click()
+            browser.wait_for("return !page.busy", "the game to take the answer")
+            browser.click("RepertBet")
+        if idle:
+            time.sleep(0.3)
+        slots, took = browser.run(ADVICE)
+        times.setdefault(slots, []).append(took)
+        advised = browser.run("return page.aids.call('nablo_aids', [], []).advised")
+        browser.click(f"CARD{advised or browser.table()['playable'][0]}")
+    browser.run("delete page.aids.scheduleWork")
+    return times
 
 
 def main():
     browser = Browser(sys.argv[1])
     try:
-        loads, paints, bets, starts, advice = [], [], [], [], []
+        loads, paints, bets, starts = [], [], [], []
         for _ in range(5):
             browser.load()
             paints.append(browser.driver.execute_async_script(FIRST_PAINT))
             loads.append(browser.run("return page.readyAt"))
             bets.append(browser.driver.execute_async_script(CLICK_TO_PAINT, "BET"))
             starts.append(browser.driver.execute_async_script(CLICK_TO_PAINT, "START"))
-            advice.append(browser.run(ADVICE))
         for what, values in [("page load to first contentful paint", paints),
                              ("page load to the table ready for a click", loads),
                              ("BET click to repaint", bets),
-                             ("START click (deal) to repaint", starts),
-                             ("advice (H, 1024 continuations a slot)", advice)]:
+                             ("START click (deal) to repaint", starts)]:
             print(f"{what}: median {statistics.median(values):.1f} ms "
                   f"(min {min(values):.1f}, max {max(values):.1f})")
+        browser.load()
+        for idle in (False, True):
+            for slots, values in sorted(time_advice(browser, 60, idle).items()):
+                print(f"advice (H), {slots} playable slots, "
+                      f"{'after idle time' if idle else 'on the spot'}: median "
+                      f"{statistics.median(values):.1f} ms (max {max(values):.1f}, {len(values)} tables)")
     finally:
         browser.close()
 
