@@ -12,8 +12,8 @@ namespace nablo {
 class TableEstimate;
 
 // A thread of its own that plays estimates to their end, one after another in the order they
-// were handed over, so that the face's thread never waits for one unless it asks to. An
-// estimate cancelled meanwhile is dropped at its next continuation.
+// were handed over (one waited for goes first), so that the face's thread never waits for one
+// unless it asks to. An estimate cancelled meanwhile is dropped at its next continuation.
 class EstimateWorker {
 public:
     // `finished` runs on the worker's thread after each estimate it completes: a face hands it
@@ -34,7 +34,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable progressed_;
-    std::deque<std::shared_ptr<TableEstimate>> queue_;
+    std::deque<std::shared_ptr<TableEstimate>> queue_; // not yet begun
+    TableEstimate* running_ = nullptr;
     bool stopping_ = false;
     std::thread thread_; // last, so that it starts once the rest is ready
 };
