@@ -268,6 +268,41 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい(Y)</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ(N)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The game has ended. Start a new run to play again.</source>
+        <translation>ゲームは終わりました。もう一度遊ぶには、新しく始めてください。</translation>
+    </message>
+    <message>
+        <source>The game stopped on an error. Start a new run to play again.</source>
+        <translation>ゲームはエラーで止まりました。もう一度遊ぶには、新しく始めてください。</translation>
+    </message>
+    <message>
+        <source>New run</source>
+        <translation>新しく始める</translation>
+    </message>
+    <message>
+        <source>A new version of NABLO is ready. It starts when the page reloads, with new credits.</source>
+        <translation>NABLO の新しい版の用意ができました。ページを読み込み直すと、新しいクレジットで始まります。</translation>
+    </message>
+    <message>
+        <source>Reload now</source>
+        <translation>今すぐ読み込み直す</translation>
+    </message>
+</context>
+<context>
     <name>PlaySession</name>
     <message>
         <source>advice: only slot %1 can be placed</source>

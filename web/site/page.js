@@ -135,7 +135,8 @@ class MessageBoxes {
     dialog.dataset.question = yesNo;
     const buttons = document.getElementById("box-buttons");
     buttons.replaceChildren();
-    const choices = yesNo ? [["Yes", 1, "y"], ["No", 2, "n"]] : [["OK", 0, ""]];
+    const words = pageWords();
+    const choices = yesNo ? [[words.yes, 1, "y"], [words.no, 2, "n"]] : [[words.ok, 0, ""]];
     return new Promise((resolve) => {
       let answered = false;
       const answer = (value) => {
@@ -280,8 +281,7 @@ class Page {
     document.getElementById("ended").hidden = !ended;
     if (ended) {
       document.getElementById("ended-text").textContent = failed
-        ? "The game stopped on an error. Start a new run to play again."
-        : "The game has ended. Start a new run to play again.";
+        ? pageWords().failed : pageWords().ended;
       document.getElementById("new-run").focus();
     }
   }
@@ -291,6 +291,15 @@ const sound = new Sound();
 const boxes = new MessageBoxes();
 const pictures = new Pictures();
 let page = null;
+
+// The words the page's own buttons and notices start with, in the reader's language.
+function sayPageWords() {
+  const words = pageWords();
+  const texts = { "new-run": words.newRun, "update-text": words.update,
+                  "update-now": words.reloadNow, "help-ok": words.ok };
+  for (const [id, text] of Object.entries(texts))
+    document.getElementById(id).textContent = text;
+}
 
 async function main() {
   const module = await createNablo({
@@ -310,6 +319,7 @@ async function main() {
   // The game says its words in the reader's language from its first one on.
   await nabloWords.ready;
   module.ccall("nablo_set_words", null, ["string"], [nabloWords.records()]);
+  sayPageWords();
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
   await document.fonts.load("bold 12px NabloCaptions")
     .catch(() => Promise.reject(new Error("the captions' font")));

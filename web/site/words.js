@@ -61,3 +61,7 @@ globalThis.nabloWords = {
 };
 
 globalThis.nabloWords.ready = globalThis.nabloWords.load(navigator.languages);
+
+// The page's own words (pagewords.js) are marked as the game's are, so that lupdate finds them
+// for the one translation source; each is said in the reader's language once the table is loaded.
+globalThis.NABLO_WORD = (context, source) => globalThis.nabloWords.text(context, source);

@@ -394,7 +394,8 @@ class PageTest(unittest.TestCase):
 
 class WordsAndChartsTest(unittest.TestCase):
     def test_language_follows_the_browser_and_charts_draw(self):
-        for language, lang, keys in [("ja", "ja", "キー"), ("en-US", "en", "Keys")]:
+        for language, lang, keys, run in [("ja", "ja", "キー", "新しく始める"),
+                                          ("en-US", "en", "Keys", "New run")]:
             browser = Browser(SITE, language)
             try:
                 browser.load()
@@ -412,6 +413,9 @@ class WordsAndChartsTest(unittest.TestCase):
                     "\u30c8\u30ec\u30fc\u30ca\u30fc" if lang == "ja" else "trainer"))
                 self.assertEqual(browser.run("return document.getElementById('box-text').lang"),
                                  "ja", "the game's boxes are Japanese in every language")
+                # The page's own words follow too, as its new-run button shows.
+                self.assertEqual(browser.driver.find_element("id", "new-run")
+                                 .get_attribute("textContent"), run)
                 # Both charts, drawn twice under the page's security policy: each once.
                 drawn = browser.run("""
                     const words = {creditsChart: 'C', tiersChart: 'T'};
