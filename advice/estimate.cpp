@@ -39,14 +39,13 @@ TableEstimate::TableEstimate(const Form1& form, int rollouts, ChoiceFunction pol
 
 TableEstimate::TableEstimate(const Form1& form, int rollouts, ChoiceFunction policy,
                              std::uint64_t seed)
-    : table_(form), work_(form), policy_(policy), seed_(seed), rollouts_(rollouts),
+    : table_(form), policy_(policy), seed_(seed), rollouts_(rollouts),
       slots_(playableSlots(form)), preferred_(0)
 {
     Xoshiro128 choices(seed);
     if (!slots_.empty())
         preferred_ = policy(form, choices, nullptr);
     table_.setPlatform(platform_);
-    work_.setPlatform(platform_);
     total_ = rollouts_ * static_cast<int>(slots_.size());
     for (int slot : slots_)
         pays_[static_cast<std::size_t>(slot)].reserve(static_cast<std::size_t>(rollouts_));
@@ -58,6 +57,11 @@ bool TableEstimate::step(int continuations)
     // not by luck; they are played index by index, so that slicing changes nothing.
     const std::size_t count = slots_.size();
     int next = next_.load(std::memory_order_relaxed);
+    // The table played on is copied by the thread that plays, not by the one that asks.
+    if (!work_ && next < total_) {
+        work_.emplace(table_);
+        work_->setPlatform(platform_);
+    }
     for (int n = 0; n < continuations && next < total_; ++n) {
         if (cancelled())
             return false;
@@ -67,8 +71,8 @@ bool TableEstimate::step(int continuations)
         platform_.generator.seed64(streams);
         Xoshiro128 choices(mix64(streams));
         pays_[static_cast<std::size_t>(slot)].push_back(
-            continuation(work_, platform_, slot, policy_, choices));
-        work_.restore(table_);
+            continuation(*work_, platform_, slot, policy_, choices));
+        work_->restore(table_);
         next_.store(++next, std::memory_order_release);
     }
     return done();

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace nablo {
@@ -60,7 +61,7 @@ public:
 private:
     HeadlessPlatform platform_;
     Form1 table_;
-    Form1 work_;
+    std::optional<Form1> work_;
     ChoiceFunction policy_;
     std::uint64_t seed_;
     int rollouts_;

@@ -38,7 +38,7 @@ const TableEstimate& TableEstimates::current()
 {
     TableEstimate& estimate = estimateOfTable();
     if (worker_)
-        worker_->waitFor(estimate);
+        worker_->finish(estimate);
     else
         estimate.run();
     return estimate;

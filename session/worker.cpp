@@ -4,6 +4,11 @@
 
 #include <algorithm>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace nablo {
 
 EstimateWorker::EstimateWorker(std::function<void()> finished)
@@ -32,19 +37,29 @@ void EstimateWorker::submit(std::shared_ptr<TableEstimate> estimate)
     wake_.notify_all();
 }
 
-void EstimateWorker::waitFor(const TableEstimate& estimate)
+void EstimateWorker::finish(TableEstimate& estimate)
 {
-    std::unique_lock lock(mutex_);
-    // The one waited for goes before those nobody waits for yet.
-    const auto queued = std::find_if(queue_.begin(), queue_.end(),
-                                     [&](const auto& job) { return job.get() == &estimate; });
-    if (queued != queue_.end())
-        std::rotate(queue_.begin(), queued, queued + 1);
-    progressed_.wait(lock, [&] { return estimate.done() || estimate.cancelled(); });
+    {
+        std::unique_lock lock(mutex_);
+        const auto queued = std::find_if(queue_.begin(), queue_.end(),
+                                         [&](const auto& job) { return job.get() == &estimate; });
+        if (queued != queue_.end()) {
+            queue_.erase(queued);
+        } else if (running_ == &estimate) {
+            wanted_ = &estimate;
+            released_.wait(lock, [&] { return running_ != &estimate; });
+            wanted_ = nullptr;
+        }
+    }
+    estimate.run();
 }
 
 void EstimateWorker::run()
 {
+#ifdef __linux__
+    // Behind the face's own thread: a click or a repaint never waits for a continuation.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
     for (;;) {
         std::shared_ptr<TableEstimate> estimate;
         {
@@ -56,15 +71,18 @@ void EstimateWorker::run()
             queue_.pop_front();
             running_ = estimate.get();
         }
-        // Small steps, so that a cancelled estimate is let go at once.
-        while (!estimate->step(16) && !estimate->cancelled()) {
+        // Small steps, so that an estimate cancelled or wanted elsewhere is let go at once.
+        bool wanted = false;
+        while (!wanted && !estimate->step(16) && !estimate->cancelled()) {
+            const std::lock_guard lock(mutex_);
+            wanted = wanted_ == estimate.get();
         }
         {
             const std::lock_guard lock(mutex_);
             running_ = nullptr;
         }
-        progressed_.notify_all();
-        if (estimate->done() && finished_)
+        released_.notify_all();
+        if (!wanted && estimate->done() && finished_)
             finished_();
     }
 }

@@ -168,6 +168,11 @@ TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
     }
     EXPECT_EQ(onWorker.statistics().givenUp(), atOnce.statistics().givenUp());
     EXPECT_EQ(onWorker.trainerNote(), atOnce.trainerNote());
+    // H takes the estimate off the worker and completes it at once: the same advice.
+    atOnce.pressKey(Key::H, true, 0);
+    onWorker.pressKey(Key::H, true, 0);
+    EXPECT_EQ(onWorker.advisedSlot(), atOnce.advisedSlot());
+    EXPECT_NE(onWorker.advisedSlot(), 0);
 }
 
 TEST(Strategies, EveryStrategyChoosesAPlayableSlotUntilTheGameEnds)
