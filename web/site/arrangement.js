@@ -40,6 +40,9 @@ const arrangements = {
 
   // The buttons idle once the run has ended, over which its line is shown.
   idle: ["RepertBet", "BET", "START"],
+  // The corners of the card-count pay table, looked at now and then, under the new-version
+  // notice when the window has no free room for it.
+  aside: ["Label1", "CPAY7"],
 
   isUpright() { return innerHeight > innerWidth && innerWidth < this.uprightBelow; },
 

@@ -23,7 +23,8 @@ const fit = {
     let height = 0;
     for (const element of main.children) {
       const style = getComputedStyle(element);
-      if (element === stage || style.display === "none" || style.position === "absolute")
+      if (element === stage || style.display === "none"
+          || ["absolute", "fixed"].includes(style.position))
         continue;
       height += element.offsetHeight + parseFloat(style.marginTop)
                 + parseFloat(style.marginBottom);

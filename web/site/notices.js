@@ -2,20 +2,21 @@
 
 // The end-of-run line and the new-version notice lie over the page and never move the table:
 // the line over the buttons of the table, idle once the run has ended; the notice in the room
-// the table and its lines leave free in the window, or, where there is none, over the top of
-// the table.
+// the table and its lines leave free in the window, or, where there is none, over the
+// card-count pay table.
 const notices = {
   place() {
     const ended = document.getElementById("ended");
     if (!ended.hidden)
-      this.over(ended, this.idleButtons());
+      this.over(ended, this.around(arrangements.idle));
     const update = document.getElementById("update");
     if (!update.hidden)
       this.inFreeRoom(update);
   },
 
-  idleButtons() {
-    const rects = arrangements.idle.map((name) =>
+  // The rectangle around the named controls, in the page's pixels.
+  around(names) {
+    const rects = names.map((name) =>
       document.getElementById(name).getBoundingClientRect());
     const left = Math.min(...rects.map((r) => r.left));
     const top = Math.min(...rects.map((r) => r.top));
@@ -41,7 +42,7 @@ const notices = {
                    bottom: main.clientHeight - parseFloat(style.paddingBottom) };
     const table = document.getElementById("stage").getBoundingClientRect();
     const lines = document.getElementById("status").getBoundingClientRect();
-    const gap = 4, least = 200, most = 560;
+    const gap = 4, least = 100, most = 560;
     const strips = [
       { left: room.left, top: room.top, right: room.right, bottom: table.top - gap },
       { left: room.left, top: lines.bottom + gap, right: room.right, bottom: room.bottom },
@@ -60,7 +61,9 @@ const notices = {
         return;
       }
     }
-    this.over(element, { left: table.left, top: table.top, width: table.width, height: 0 });
-    element.style.top = table.top + "px";
+    const aside = this.around(arrangements.aside);
+    element.style.width = aside.width + "px";
+    element.style.left = aside.left + "px";
+    element.style.top = aside.top + "px";
   },
 };
