@@ -12,8 +12,11 @@ const fit = {
 
   start() {
     const observer = new ResizeObserver(() => this.apply());
-    for (const element of document.querySelector("main").children)
-      observer.observe(element.id === "stage" ? document.querySelector("main") : element);
+    for (const element of document.querySelector("main").children) {
+      if (getComputedStyle(element).position !== "fixed")
+        observer.observe(element.id === "stage" ? document.querySelector("main") : element);
+    }
+    notices.start();
     addEventListener("resize", () => this.apply());
     this.apply();
   },

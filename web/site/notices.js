@@ -5,6 +5,13 @@
 // the table and its lines leave free in the window, or, where there is none, over the
 // card-count pay table.
 const notices = {
+  // Placed when they show.
+  start() {
+    const observer = new MutationObserver(() => this.place());
+    for (const id of ["ended", "update"])
+      observer.observe(document.getElementById(id), { attributeFilter: ["hidden"] });
+  },
+
   place() {
     const ended = document.getElementById("ended");
     if (!ended.hidden)
