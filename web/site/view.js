@@ -200,7 +200,7 @@ class TableView {
 
   // Around the slot's button, in the gap between it and its neighbours.
   frameSlot(frame, slot) {
-    const control = this.slotDesign(slot);
+    const control = this.slotPlace(slot);
     const width = 3;
     frame.style.left = control.left - width + "px";
     frame.style.top = control.top - width + "px";
@@ -218,7 +218,7 @@ class TableView {
 
   // The trainer's note lies over the foot of the card slots, as in the desktop window.
   placeNote() {
-    const first = this.slotDesign(1), last = this.slotDesign(5);
+    const first = this.slotPlace(1), last = this.slotPlace(5);
     const { height, gap } = this.layout.note;
     Object.assign(this.note.style, {
       left: first.left + "px", width: last.left + last.width - first.left + "px",
@@ -232,11 +232,11 @@ class TableView {
     this.note.hidden = !text;
   }
 
-  slotDesign(slot) { return this.place("CARD" + slot); }
+  slotPlace(slot) { return this.place("CARD" + slot); }
 
   // Near the foot of the card, inside its edges.
   badge(note, advised) {
-    const card = this.slotDesign(note.slot);
+    const card = this.slotPlace(note.slot);
     const { margin, height } = this.layout.badge;
     const badge = document.createElement("div");
     badge.className = advised ? "advice-badge advised" : "advice-badge";
