@@ -189,12 +189,12 @@ class MessageBoxes {
   }
 
   // Where the core says a box opens: over the card slots, kept inside the browser's window;
-  // asked in the table's own pixels, then put at the table's scale.
+  // asked in the box's own pixels, then put at the box's scale.
   place() {
     const dialog = this.dialog;
-    const table = document.getElementById("window").getBoundingClientRect();
+    const table = fit.boxFrame();
     const module = page.module;
-    const s = fit.scale;
+    const s = fit.boxScale;
     const corner = JSON.parse(module.UTF8ToString(module._nablo_box_place(
       Math.round(table.left / s), Math.round(table.top / s), Math.round(table.width / s),
       dialog.offsetWidth, dialog.offsetHeight, Math.floor(innerWidth / s),

@@ -8,8 +8,6 @@ class TableView {
     this.design = design;
     this.pictures = pictures;
     this.elements = [];
-    root.style.width = design.width + "px";
-    root.style.height = design.height + "px";
     root.style.background = design.background;
     root.setAttribute("aria-label", design.caption);
     for (const control of design.controls)
@@ -35,7 +33,36 @@ class TableView {
     this.note.setAttribute("role", "alert");
     this.note.hidden = true;
     root.append(this.adviceFrame, this.badges, this.refusedFrame, this.note);
+    this.advice = [0, [], {}];
+    this.arrange(arrangements.isUpright());
+  }
+
+  // Puts every control where the table's arrangement says, the design's or the upright one,
+  // with what is drawn over them.
+  arrange(upright) {
+    if (this.layout?.upright === upright)
+      return;
+    const layout = this.layout = arrangements.layout(this.design, upright);
+    this.root.style.width = layout.width + "px";
+    this.root.style.height = layout.height + "px";
+    document.body.classList.toggle("upright", upright);
+    this.design.controls.forEach((control, i) => {
+      const place = layout.controls[i], style = this.elements[i].style;
+      for (const side of ["left", "top", "width", "height"])
+        style[side] = place[side] + "px";
+      if (control.fontPoints > 0)
+        style.fontSize = TableView.pixelSize(control.fontPoints) * place.caption + "px";
+      if (control.kind === "label")
+        this.fit(this.elements[i]);
+    });
     this.placeNote();
+    this.refusedFrame.hidden = true;
+    this.showAdvice(...this.advice);
+  }
+
+  // The rectangle of the named control in the table's arrangement.
+  place(name) {
+    return this.layout.controls[this.design.controls.findIndex((c) => c.name === name)];
   }
 
   // Points to pixels at 96 dots an inch, rounded, as the desktop sizes its caption fonts.
@@ -46,13 +73,6 @@ class TableView {
     const element = document.createElement(kind === "button" ? "button" : "div");
     element.id = control.name;
     element.className = "control " + kind;
-    const style = element.style;
-    style.left = control.left + "px";
-    style.top = control.top + "px";
-    style.width = control.width + "px";
-    style.height = control.height + "px";
-    if (control.fontPoints > 0)
-      style.fontSize = TableView.pixelSize(control.fontPoints) + "px";
 
     const caption = document.createElement("span");
     caption.className = "caption";
@@ -140,6 +160,7 @@ class TableView {
   fit(label) {
     const caption = label.firstChild;
     caption.style.transform = "";
+    caption.style.transformOrigin = "";
     const lineHeight = parseFloat(getComputedStyle(label).fontSize) * 1.5;
     // Layout sizes: the table's scale does not change them.
     const wraps = caption.offsetHeight > lineHeight;
@@ -148,8 +169,11 @@ class TableView {
       return;
     const room = label.clientWidth;
     const needed = caption.scrollWidth;
-    if (needed > room)
+    // A line too long for its label starts at its left edge whatever its alignment.
+    if (needed > room) {
       caption.style.transform = "scaleX(" + Math.max(0.75, room / needed) + ")";
+      caption.style.transformOrigin = "left center";
+    }
   }
 
   // The advised slot outlined, and on each playable card what it is expected to pay: the
@@ -157,6 +181,7 @@ class TableView {
   // expected}], the figures as the game words them.
   // words: the caption under each figure and the name of the figures together.
   showAdvice(slot, notes = [], words = {}) {
+    this.advice = [slot, notes, words];
     const frame = this.adviceFrame;
     this.words = words;
     this.badges.setAttribute("aria-label", words.name || "");
@@ -175,7 +200,7 @@ class TableView {
 
   // Around the slot's button, in the gap between it and its neighbours.
   frameSlot(frame, slot) {
-    const control = this.slotDesign(slot);
+    const control = this.slotPlace(slot);
     const width = 3;
     frame.style.left = control.left - width + "px";
     frame.style.top = control.top - width + "px";
@@ -193,11 +218,11 @@ class TableView {
 
   // The trainer's note lies over the foot of the card slots, as in the desktop window.
   placeNote() {
-    const first = this.slotDesign(1), last = this.slotDesign(5);
-    const height = 40;
+    const first = this.slotPlace(1), last = this.slotPlace(5);
+    const { height, gap } = this.layout.note;
     Object.assign(this.note.style, {
       left: first.left + "px", width: last.left + last.width - first.left + "px",
-      top: first.top + first.height - height - 6 + "px", height: height + "px",
+      top: first.top + first.height - height - gap + "px", height: height + "px",
     });
   }
 
@@ -207,12 +232,12 @@ class TableView {
     this.note.hidden = !text;
   }
 
-  slotDesign(slot) { return this.design.controls.find((c) => c.name === "CARD" + slot); }
+  slotPlace(slot) { return this.place("CARD" + slot); }
 
   // Near the foot of the card, inside its edges.
   badge(note, advised) {
-    const card = this.slotDesign(note.slot);
-    const margin = 6, height = 44;
+    const card = this.slotPlace(note.slot);
+    const { margin, height } = this.layout.badge;
     const badge = document.createElement("div");
     badge.className = advised ? "advice-badge advised" : "advice-badge";
     badge.dataset.slot = note.slot;

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The page on phones and desktops in headless Chromium: the table and its box in view at every
-size and after a rotation, a game by taps, the first visit's bytes, a reload with the network
+size and after a rotation, the upright table's sizes on phones and the design's places elsewhere,
+a game by taps, the first visit's bytes, a reload with the network
 off, the keyboard's focus and the question box that Esc cannot take away.
 
 Usage: device_test.py SITE SCREENSHOT_FOLDER"""
@@ -33,6 +34,40 @@ return {scrolls: document.documentElement.scrollHeight > innerHeight
         smallestSlot: Math.min(...slots.map((r) => Math.min(r.width, r.height))),
         smallestButton: Math.min(...[...box.querySelectorAll('button')].map(
             (b) => rect(b).height))};"""
+
+# The sizes of the table's captions and buttons as shown, the share of the screen the table and
+# its lines use, the controls away from the design's places, and a box's text and buttons.
+MEASURE = """
+const s = fit.scale, table = document.getElementById('window').getBoundingClientRect();
+const rect = (name) => document.getElementById(name).getBoundingClientRect();
+const shown = (e) => parseFloat(getComputedStyle(e).fontSize) * s;
+const labels = page.design.controls.filter((c) => c.kind === 'label'
+  && document.getElementById(c.name).textContent.trim());
+const sizes = (names) => names.map(rect).flatMap((r) => [r.width, r.height]);
+const out = {scale: s, upright: page.view.layout.upright,
+  used: (rect('status').bottom - table.top) / innerHeight,
+  caption: Math.min(...labels.filter((c) => !c.name.startsWith('SEL'))
+                                .map((c) => shown(document.getElementById(c.name)))),
+  sel: Math.min(...[1, 2, 3, 4, 5].map((k) => shown(document.getElementById('SEL' + k)))),
+  buttons: Math.min(...sizes(['RepertBet', 'BET', 'START'])),
+  slot: Math.min(...[1, 2, 3, 4, 5].map((k) => rect('CARD' + k).width)),
+  misplaced: page.design.controls.filter((c) => {
+    const r = rect(c.name);
+    return [[r.left, table.left + c.left * s], [r.top, table.top + c.top * s],
+            [r.width, c.width * s], [r.height, c.height * s]]
+      .some(([a, b]) => Math.abs(a - b) > 0.5); }).map((c) => c.name)};
+boxes.show('', 'text', true, 1);
+out.boxText = parseFloat(getComputedStyle(document.getElementById('box-text')).fontSize)
+              * fit.boxScale;
+out.boxButtons = Math.min(...[...document.querySelectorAll('#box button')].flatMap((b) =>
+  [b.getBoundingClientRect().width, b.getBoundingClientRect().height]));
+document.querySelector('#box button').click();
+return out;"""
+
+# Screens: width, height, upright, the table's least scale in the design's own arrangement.
+SCREENS = [(360, 640, True, 0), (390, 844, True, 0), (412, 915, True, 0),
+           (844, 390, False, 0.737), (1280, 800, False, 1.577),
+           (320, 480, True, 0), (320, 568, True, 0)]
 
 # Bytes fetched before the page was ready: the page and every file that ended before.
 BYTES_BEFORE_READY = """
@@ -88,6 +123,29 @@ class DeviceTest(unittest.TestCase):
         self.assertTrue(view["box"], what)
         return view
 
+    def test_arrangement_on_every_screen(self):
+        browser = self.browser
+        for width, height, upright, least_scale in SCREENS:
+            with self.subTest(screen=f"{width}x{height}"):
+                browser.viewport(width, height, touch=upright)
+                browser.load()
+                self.assert_in_view("table")
+                m = browser.run(MEASURE)
+                self.assertEqual(m["upright"], upright)
+                if not upright:
+                    self.assertEqual(m["misplaced"], [])
+                    self.assertGreaterEqual(m["scale"], least_scale)
+                elif width >= 360:
+                    self.assertGreaterEqual(m["used"], 0.75)
+                    for what, least in [("caption", 11), ("sel", 9), ("boxText", 14),
+                                        ("buttons", 48), ("boxButtons", 48), ("slot", 56)]:
+                        self.assertGreaterEqual(m[what], least, what)
+                else:
+                    self.assertGreaterEqual(min(m["caption"], m["sel"]), 9)
+                    self.assertGreaterEqual(m["buttons"], 44)
+                if width in (360, 390):
+                    self.shot(f"upright-{width}x{height}")
+
     def test_table_and_box_in_view_on_every_screen(self):
         browser = self.browser
         for width, height in [(1280, 800), (844, 390)]:
@@ -104,15 +162,27 @@ class DeviceTest(unittest.TestCase):
         browser.load()
         browser.play_to_box(browser.tap)
         view = self.assert_in_view("open box on a phone")
-        self.assertGreaterEqual(view["smallestSlot"], 44)
-        self.assertGreaterEqual(view["smallestButton"], 44)
+        self.assertGreaterEqual(view["smallestSlot"], 56)
+        self.assertGreaterEqual(view["smallestButton"], 48)
         self.shot("phone-portrait-box")
-        browser.viewport(844, 390, scale=3, touch=True)
-        browser.wait_for("return fit.scale > 0.7", "the page to take the rotation")
-        self.assert_in_view("open box after a rotation")
-        self.shot("phone-landscape-box")
-        browser.answer("Yes", browser.tap)
-        self.assertTrue(browser.run("return page.inPlay() === false && !page.busy"))
+        in_box = "return document.activeElement.closest('dialog')?.id === 'box'"
+        for width, height, upright in [(844, 390, False), (390, 844, True)]:
+            browser.viewport(width, height, scale=3, touch=True)
+            browser.wait_for(f"return page.view.layout.upright === {str(upright).lower()}",
+                             "the page to take the rotation")
+            self.assert_in_view(f"open box turned to {width}x{height}")
+            self.assertTrue(browser.run(in_box), "the box keeps the focus")
+            self.shot(f"phone-{width}x{height}-box")
+        # The run's end puts its line over the idle buttons; the table stays where it was.
+        table = "return document.getElementById('window').getBoundingClientRect().toJSON()"
+        before = browser.run(table)
+        browser.answer("No", browser.tap)
+        browser.wait_for("return !document.getElementById('ended').hidden", "the end")
+        self.assertEqual(browser.run(table), before)
+        self.assert_in_view("ended")
+        self.shot("phone-portrait-ended")
+        browser.tap(browser.driver.find_element("id", "new-run"))
+        browser.wait_for("return page.state === RunState.running", "a new run")
 
     def test_first_visit_then_offline(self):
         browser = self.browser
