@@ -1,5 +1,6 @@
 #include "app/messagebox.h"
 
+#include "session/boxes.h"
 #include "session/guard.h"
 
 #include <QAbstractButton>
@@ -70,6 +71,13 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
                   box.buttons == MessageButtons::YesNo ? Yes | No : Ok, window),
       window_(window), question_(box.buttons == MessageButtons::YesNo)
 {
+    // Under the game's Japanese, what the box asks in the player's language, told to a screen
+    // reader too.
+    if (const QString translation = QString::fromStdString(boxTranslation(box));
+        !translation.isEmpty()) {
+        setInformativeText(translation);
+        setAccessibleDescription(translation);
+    }
     setDefaultButton(question_ ? Yes : Ok);
     setEscapeButton(question_ ? nullptr : button(Ok));
     // No maximize or minimize button. A question keeps its close button, which does nothing:
