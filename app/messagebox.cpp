@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScreen>
 
 #include <xcb/xcb.h>
@@ -77,6 +78,9 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
         !translation.isEmpty()) {
         setInformativeText(translation);
         setAccessibleDescription(translation);
+        // One line: Qt would wrap it to the width of the Japanese text above.
+        if (auto* line = findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            line->setWordWrap(false);
     }
     setDefaultButton(question_ ? Yes : Ok);
     setEscapeButton(question_ ? nullptr : button(Ok));
