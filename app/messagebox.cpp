@@ -1,5 +1,6 @@
 #include "app/messagebox.h"
 
+#include "session/boxes.h"
 #include "session/guard.h"
 
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QScreen>
 
 #include <xcb/xcb.h>
@@ -70,6 +72,16 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
                   box.buttons == MessageButtons::YesNo ? Yes | No : Ok, window),
       window_(window), question_(box.buttons == MessageButtons::YesNo)
 {
+    // Under the game's Japanese, what the box asks in the player's language, told to a screen
+    // reader too.
+    if (const QString translation = QString::fromStdString(boxTranslation(box));
+        !translation.isEmpty()) {
+        setInformativeText(translation);
+        setAccessibleDescription(translation);
+        // One line: Qt would wrap it to the width of the Japanese text above.
+        if (auto* line = findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+            line->setWordWrap(false);
+    }
     setDefaultButton(question_ ? Yes : Ok);
     setEscapeButton(question_ ? nullptr : button(Ok));
     // No maximize or minimize button. A question keeps its close button, which does nothing:

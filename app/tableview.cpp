@@ -139,6 +139,7 @@ void TableView::updateAccessibleTexts()
             widget->setAccessibleName(name);
         if (widget->accessibleDescription() != value)
             widget->setAccessibleDescription(value);
+        hideFromReaders(widget, text.hidden);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <cctype>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace nablo {
 
@@ -68,6 +69,55 @@ AccessibleText boardCard(const Form1& form, int code)
     return {cardName(code), word(NABLO_WORD("Accessibility", "not dealt"))};
 }
 
+// The parts joined two at a time by the pattern, "%1, %2": "a, b, c".
+std::string joined(const std::vector<std::string>& parts, const char* pattern)
+{
+    std::string text;
+    for (const std::string& part : parts)
+        text = text.empty() ? part : fill(word(pattern), {text, part});
+    return text;
+}
+
+// The card board as a whole: the cards not yet dealt, by suit, the cards in a slot and how many
+// are on the pile. "not dealt yet: diamonds ace, two; clubs king. in a slot: ..."
+std::string boardSummary(const Form1& form)
+{
+    std::array<std::vector<std::string>, 4> undealt;
+    std::vector<std::string> inSlot;
+    int onPile = 0;
+    for (int code = 1; code <= 52; ++code) {
+        switch (boardMark(form, code)) {
+        case BoardMark::Undealt:
+            undealt[static_cast<std::size_t>(suitOf(code))].push_back(
+                word(rankNames[static_cast<std::size_t>(rankOf(code) - 1)]));
+            break;
+        case BoardMark::InSlot: inSlot.push_back(cardName(code)); break;
+        case BoardMark::OnPile: ++onPile; break;
+        }
+    }
+    const char* const list = NABLO_WORD("Accessibility", "%1, %2");
+    std::vector<std::string> suits;
+    for (std::size_t suit = 0; suit < undealt.size(); ++suit) {
+        if (!undealt[suit].empty())
+            suits.push_back(word(suitNames[suit]) + ' ' + joined(undealt[suit], list));
+    }
+    std::vector<std::string> parts;
+    if (!suits.empty()) {
+        parts.push_back(fill(word(NABLO_WORD("Accessibility", "not dealt yet: %1")),
+                             {joined(suits, NABLO_WORD("Accessibility", "%1; %2"))}));
+    }
+    if (!inSlot.empty())
+        parts.push_back(
+            fill(word(NABLO_WORD("Accessibility", "in a slot: %1")), {joined(inSlot, list)}));
+    if (onPile > 0) {
+        parts.push_back(fill(onPile == 1
+                                 ? word(NABLO_WORD("Accessibility", "%1 card on the pile"))
+                                 : word(NABLO_WORD("Accessibility", "%1 cards on the pile")),
+                             {std::to_string(onPile)}));
+    }
+    return joined(parts, NABLO_WORD("Accessibility", "%1. %2"));
+}
+
 // The suit marks and strips of the card board, by control name, top row first.
 constexpr std::array<std::array<std::string_view, 3>, 4> boardRows{{
     {"Label19", "Label20", "DIA"},
@@ -107,8 +157,11 @@ AccessibleTexts::AccessibleTexts(const Form1& form) : form_(form), places_(form.
         }
         for (std::size_t suit = 0; suit < boardRows.size(); ++suit) {
             for (std::size_t k = 0; k < boardRows[suit].size(); ++k) {
-                if (boardRows[suit][k] == controls[i].name())
-                    places_[i] = {k < 2 ? Role::BoardSuit : Role::BoardRow, static_cast<int>(suit)};
+                if (boardRows[suit][k] != controls[i].name())
+                    continue;
+                const Role part = k < 2 ? Role::BoardSuit : Role::BoardRow;
+                places_[i] = {suit == 0 && part == Role::BoardRow ? Role::Board : part,
+                              static_cast<int>(suit)};
             }
         }
     }
@@ -204,12 +257,21 @@ AccessibleText AccessibleTexts::text(std::size_t index) const
         // The stake on the table shows nowhere else than in the pay tables' amounts.
         return {word(NABLO_WORD("Accessibility", "Bet")),
                 fill(word(NABLO_WORD("Accessibility", "stake %1")), {creditsText(stakeOf(form_))})};
-    case Role::BetTen: return {word(NABLO_WORD("Accessibility", "Bet ten")), {}};
+    // Said as it reads, so that a voice that names the button finds it.
+    case Role::BetTen: return {std::string(control.design().caption), {}};
     case Role::Start: return {word(NABLO_WORD("Accessibility", "Start")), {}};
     case Role::Pile: {
         const bool shown = !control.picture().empty() && form_.TOPCARD != 0;
         return {word(NABLO_WORD("Accessibility", "Pile")),
                 shown ? cardName(form_.TOPCARD) : word(emptyWord)};
+    }
+    case Role::Board: return {word(NABLO_WORD("Accessibility", "Card board")), boardSummary(form_)};
+    case Role::BoardCard:
+    case Role::BoardSuit:
+    case Role::BoardRow: {
+        AccessibleText part = numbered(role, k, control);
+        part.hidden = true;
+        return part;
     }
     default: return numbered(role, k, control);
     }

@@ -17,10 +17,12 @@ std::string notSelectableWord();
 
 // A control in words, for screen readers: the name says what the control is ("Credits",
 // "Card slot 3"), the value what it shows now ("97", "queen of hearts, selectable"). Controls
-// that never change have an empty value.
+// that never change have an empty value. A hidden control is left out for a reader: it is a
+// part of the card board, which one of its controls speaks for as a whole.
 struct AccessibleText {
     std::string name;
     std::string value;
+    bool hidden = false;
 };
 
 // The words for each control of a form. What each control is (a slot, a row, a card of the
@@ -50,10 +52,11 @@ private:
         BonusHits,
         BoardCard,
         BoardSuit,
-        BoardRow
+        BoardRow,
+        Board
     };
     // Role and number: the slot, row or card code from 1, or the suit from 0 for the board's
-    // suit marks and strips.
+    // suit marks and strips. The board is its first strip.
     struct Place {
         Role role = Role::Heading;
         int number = 0;

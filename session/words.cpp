@@ -29,6 +29,12 @@ std::string say(const char* context, const char* text)
     return installed() ? installed()(context, text) : std::string(text);
 }
 
+std::string language()
+{
+    //: The code of the language of this translation.
+    return say("Words", NABLO_WORD("Words", "en"));
+}
+
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> arguments)
 {
     const std::vector<std::string_view> values(arguments);

@@ -22,6 +22,10 @@ void setTranslator(Translator translator);
 // The marked text in the player's language.
 std::string say(const char* context, const char* text);
 
+// The language of the words in use, as the installed translation names itself: "ja" under the
+// Japanese one, "en" without any.
+std::string language();
+
 // The pattern with %1, %2, ... replaced by the arguments, in one pass, so an argument that holds
 // a % is left as it is.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> arguments);

@@ -12,13 +12,21 @@ enum class MessageButtons { OK, YesNo };
 enum class MessageIcon { Information, Question, Error };
 enum class Answer { OK, Yes, No };
 
+// Which box of the game a message box is, so that what it asks can be said in other words
+// without its text being read back: the end of a game with all 104 cards placed, or with no card
+// that can be placed, the last pay before the credits run out, and the end of the program when
+// they have. Other for every box of the program itself.
+enum class BoxKind { Other, AllCardsPlaced, NoCardPlaceable, LastPay, CreditsGone };
+
 // A modal message box. Lines of the text are separated by CR LF. With Yes and No, Yes comes
-// first and is the default.
+// first and is the default. A box of the game has its kind and the pay its text states.
 struct MessageBox {
     std::string title;
     std::string text;
     MessageButtons buttons = MessageButtons::OK;
     MessageIcon icon = MessageIcon::Information;
+    BoxKind kind = BoxKind::Other;
+    std::int32_t pay = 0;
 };
 
 // How a game ended: no slot card matched the pile, the same with the credits gone (the program

@@ -56,8 +56,8 @@ std::string controlChange(std::size_t index, const Control& control, const Acces
            + cssColour(control.foreColor()) + "\",\"back\":\"" + cssColour(control.backColor())
            + "\",\"enabled\":" + (control.enabled() ? "true" : "false")
            + ",\"picture\":" + quoted(control.picture().empty() ? "" : sitePath(control.picture()))
-           + ",\"accessibleName\":" + quoted(text.name)
-           + ",\"accessibleValue\":" + quoted(text.value) + "}";
+           + ",\"accessibleName\":" + quoted(text.name) + ",\"accessibleValue\":"
+           + quoted(text.value) + ",\"hidden\":" + (text.hidden ? "true" : "false") + "}";
 }
 
 } // namespace

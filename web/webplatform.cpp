@@ -1,5 +1,6 @@
 #include "web/webplatform.h"
 
+#include "session/boxes.h"
 #include "table/errors.h"
 #include "web/design.h"
 
@@ -27,10 +28,12 @@ EM_JS(char*, pagePictureProblem, (const char* path), {
 
 EM_JS(void, pageGameEnded, (), { Module.page.gameEnded(); });
 
-// Shows the box and resolves to 0 (OK), 1 (Yes) or 2 (No); the game is suspended meanwhile.
-EM_ASYNC_JS(int, pageShowMessage, (const char* title, const char* text, int yesNo, int icon), {
+// Shows the box, with what it asks in the player's language under its text unless that is
+// empty, and resolves to 0 (OK), 1 (Yes) or 2 (No); the game is suspended meanwhile.
+EM_ASYNC_JS(int, pageShowMessage, (const char* title, const char* text, int yesNo, int icon,
+                                   const char* translation), {
     return await Module.page.showMessage(UTF8ToString(title), UTF8ToString(text), yesNo !== 0,
-                                         icon);
+                                         icon, UTF8ToString(translation));
 });
 // clang-format on
 
@@ -58,7 +61,7 @@ Answer WebPlatform::showMessage(const MessageBox& box)
 {
     const bool yesNo = box.buttons == MessageButtons::YesNo;
     const int answer = pageShowMessage(box.title.c_str(), box.text.c_str(), yesNo ? 1 : 0,
-                                       static_cast<int>(box.icon));
+                                       static_cast<int>(box.icon), boxTranslation(box).c_str());
     if (!yesNo)
         return Answer::OK;
     return answer == 1 ? Answer::Yes : Answer::No;

@@ -124,10 +124,6 @@
         <translation>ベット</translation>
     </message>
     <message>
-        <source>Bet ten</source>
-        <translation>10 単位ベット</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>スタート</translation>
     </message>
@@ -166,6 +162,61 @@
     <message>
         <source>stake %1</source>
         <translation>賭け %1</translation>
+    </message>
+    <message>
+        <source>Card board</source>
+        <translation>カード表</translation>
+    </message>
+    <message>
+        <source>not dealt yet: %1</source>
+        <translation>未配布: %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1／%2</translation>
+    </message>
+    <message>
+        <source>in a slot: %1</source>
+        <translation>スロット: %1</translation>
+    </message>
+    <message>
+        <source>%1 card on the pile</source>
+        <translation>場に %1 枚</translation>
+    </message>
+    <message>
+        <source>%1 cards on the pile</source>
+        <translation>場に %1 枚</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1。%2</translation>
+    </message>
+</context>
+<context>
+    <name>Boxes</name>
+    <message>
+        <source>%1 credit paid.</source>
+        <translation>%1クレジットの支払い。</translation>
+    </message>
+    <message>
+        <source>%1 credits paid.</source>
+        <translation>%1クレジットの支払い。</translation>
+    </message>
+    <message>
+        <source>Congratulations: all 104 cards placed. %1 Play on?</source>
+        <translation>おめでとうございます。104 枚達成です。%1ゲームを続けますか？</translation>
+    </message>
+    <message>
+        <source>No card can be placed. %1 Play on?</source>
+        <translation>これ以上置くことは出来ません。%1ゲームを続けますか？</translation>
+    </message>
+    <message>
+        <source>No card can be placed. %1</source>
+        <translation>これ以上置くことは出来ません。%1</translation>
+    </message>
+    <message>
+        <source>No credits left. The game ends.</source>
+        <translation>クレジットが無くなってしまいました。ゲームを終了します。</translation>
     </message>
 </context>
 <context>
@@ -493,6 +544,14 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
     <message>
         <source>Deal the cards and start the game with the stake (key S or Enter)</source>
         <translation>その賭け金でカードを配り、ゲームを始めます (S キーか Enter キー)</translation>
+    </message>
+</context>
+<context>
+    <name>Words</name>
+    <message>
+        <source>en</source>
+        <extracomment>The code of the language of this translation.</extracomment>
+        <translation>ja</translation>
     </message>
 </context>
 </TS>

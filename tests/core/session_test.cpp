@@ -3,9 +3,12 @@
 
 #include "advice/statistics.h"
 #include "advice/trainer.h"
+#include "game/messages.h"
+#include "session/boxes.h"
 #include "session/keys.h"
 #include "session/session.h"
 #include "session/statistics.h"
+#include "session/words.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +30,27 @@ TEST(SessionWords, OutcomesCountInTheRightNumberAndNoteNamesBothCards)
     EXPECT_EQ(adviceSummary({2}, 2), "advice: only slot 2 can be placed");
     EXPECT_EQ(adviceSummary({1, 4}, 4), "advice: slot 4");
     EXPECT_EQ(adviceSummary({}, 0), "");
+}
+
+TEST(SessionWords, EveryEndBoxSaysWhatItAsksUnlessThePlayerReadsItsJapanese)
+{
+    const std::pair<MessageBox, std::string> boxes[] = {
+        {congratulationBox(30000),
+         "Congratulations: all 104 cards placed. 30000 credits paid. Play on?"},
+        {gameOverBox(5), "No card can be placed. 5 credits paid. Play on?"},
+        {gameOverBox(1), "No card can be placed. 1 credit paid. Play on?"},
+        {outOfCreditsPayBox(0), "No card can be placed. 0 credits paid."},
+        {outOfCreditsEndBox(), "No credits left. The game ends."},
+        {{"NABLO", "Cannot load picture", MessageButtons::OK, MessageIcon::Error}, ""},
+    };
+    for (const auto& [box, english] : boxes)
+        EXPECT_EQ(boxTranslation(box), english) << box.text;
+    setTranslator([](const char* context, const char* text) {
+        return std::string(context) == "Words" ? "ja" : text;
+    });
+    for (const auto& [box, english] : boxes)
+        EXPECT_EQ(boxTranslation(box), "") << english;
+    setTranslator({});
 }
 
 TEST(SessionKeys, EachStateGivesTheKeysTheirOwnMeaning)

@@ -76,6 +76,15 @@ private slots:
         QCOMPARE(spoken(game, "CARD2"), QString("Card slot 2, empty"));
         QCOMPARE(spoken(game, "Image1"), QString("Pile, empty"));
         QCOMPARE(spoken(game, "H12"), QString("queen of hearts, not dealt"));
+        // The card board is one element to a reader, its first strip, that says it all.
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&game.view());
+        QCOMPARE(window->indexOfChild(accessible(game, "H12")), -1);
+        QVERIFY(window->indexOfChild(accessible(game, "DIA")) >= 0);
+        QVERIFY(
+            spoken(game, "DIA")
+                .startsWith(
+                    "Card board, not dealt yet: diamonds ace, two, three, four, five, six, seven, "
+                    "eight, nine, ten, jack, queen, king; spades ace"));
 
         for (int i = 0; i < 3; ++i)
             click(game, "BET");
@@ -113,7 +122,9 @@ private slots:
                          .arg(selectable ? "selectable" : "not selectable"));
             QCOMPARE(spoken(game, game.form().rankLabel(code).name()),
                      expectedCardName(code) + ", in a slot");
+            QVERIFY(spoken(game, "DIA").contains(expectedCardName(code)));
         }
+        QVERIFY(spoken(game, "DIA").endsWith(". 1 card on the pile"));
 
         // A press on the seven of spades, which cannot follow the three, is refused aloud and
         // framed in red; nothing else changes.
@@ -125,9 +136,8 @@ private slots:
                  QColor(255, 0, 0));
         QCOMPARE(spoken(game, "TEN"), QString("Cards placed, 1"));
 
-        for (const auto& [name, words] :
-             {std::pair{"BET", "Bet"}, std::pair{"RepertBet", "Bet ten"},
-              std::pair{"START", "Start"}}) {
+        for (const auto& [name, words] : {std::pair{"BET", "Bet"}, std::pair{"RepertBet", "BETx10"},
+                                          std::pair{"START", "Start"}}) {
             // Screen readers add the button's tooltip as its description.
             QCOMPARE(accessible(game, name)->text(QAccessible::Name), QString(words));
             QVERIFY2(accessible(game, name)->state().disabled, name);

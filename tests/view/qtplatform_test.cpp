@@ -5,7 +5,9 @@
 #include "app/display.h"
 #include "app/gamepath.h"
 #include "app/qtplatform.h"
+#include "app/translation.h"
 #include "deck/cards.h"
+#include "game/messages.h"
 #include "table/errors.h"
 
 #include <QDataStream>
@@ -214,6 +216,35 @@ private slots:
         QCOMPARE(choose(nullptr, ":0", "wayland-0", "x11").platform, std::string("xcb"));
         QCOMPARE(choose("wayland-egl;xcb", nullptr, "wayland-0").platform,
                  std::string("wayland-egl"));
+    }
+
+    // Last: the Japanese translation stays installed.
+    void endBoxTranslationIsInThePlayersLanguageOnly()
+    {
+        QtPlatform platform;
+        for (const bool japanese : {false, true}) {
+            if (japanese) {
+                QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+                installTranslation();
+            }
+            QString text;
+            QString translation;
+            QString description;
+            answerNextBox(
+                [&](QMessageBox& box) {
+                    text = box.text();
+                    translation = box.informativeText();
+                    description = box.accessibleDescription();
+                },
+                Qt::Key_Y);
+            QCOMPARE(platform.showMessage(gameOverBox(5)), Answer::Yes);
+            QCOMPARE(text, QString("これ以上置くことは出来ません。\n5クレジットの支払い\n"
+                                   "ゲームを続けますか？"));
+            QCOMPARE(translation, japanese ? QString()
+                                           : QString("No card can be placed. 5 credits paid. "
+                                                     "Play on?"));
+            QCOMPARE(description, translation);
+        }
     }
 
 private:

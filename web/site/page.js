@@ -125,11 +125,13 @@ class MessageBoxes {
     this.open = false;
   }
 
-  // Resolves to 0 (OK), 1 (Yes) or 2 (No).
-  show(title, text, yesNo, icon) {
+  // Resolves to 0 (OK), 1 (Yes) or 2 (No). A translation goes under the Japanese text.
+  show(title, text, yesNo, icon, translation = "") {
     const dialog = this.dialog;
     document.getElementById("box-title").textContent = title;
     document.getElementById("box-text").textContent = text.replace(/\r\n/g, "\n");
+    Object.assign(document.getElementById("box-translation"),
+                  { textContent: translation, hidden: !translation });
     document.getElementById("box-icon").className = MessageBoxes.icons[icon] || "information";
     dialog.setAttribute("role", icon === 2 ? "alertdialog" : "dialog");
     dialog.dataset.question = yesNo;
@@ -308,11 +310,11 @@ async function main() {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
       gameEnded: () => page.aids.refresh(),
-      showMessage: (title, text, yesNo, icon) => {
+      showMessage: (title, text, yesNo, icon, translation) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();
         access.announce();
-        return boxes.show(title, text, yesNo, icon);
+        return boxes.show(title, text, yesNo, icon, translation);
       },
     },
   }).catch(() => Promise.reject(new Error("the game (nablo.wasm)")));

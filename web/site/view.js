@@ -106,7 +106,7 @@ class TableView {
   element(name) { return document.getElementById(name); }
 
   // Applies the changes the game reported: [{index, caption, fore, back, enabled,
-  // picture, accessibleName, accessibleValue}].
+  // picture, accessibleName, accessibleValue, hidden}].
   apply(changes) {
     const fitted = [];
     for (const change of changes) {
@@ -119,6 +119,9 @@ class TableView {
       else
         this.showPicture(element.querySelector("img"), change.picture);
       element.setAttribute("aria-label", change.accessibleName);
+      // A part of the card board, which one of its controls speaks for.
+      if (change.hidden)
+        element.setAttribute("aria-hidden", "true");
       if (change.accessibleValue)
         element.setAttribute("aria-description", change.accessibleValue);
       else

@@ -214,8 +214,10 @@ class PageTest(unittest.TestCase):
         for what, x, y, colour in BETTING_POINTS:
             self.assertEqual(self.pixel(x, y), colour, f"{what} at ({x}, {y})")
         self.assert_page_shows_table()
-        bet = browser.driver.find_element("id", "BET")
-        self.assertEqual(bet.accessible_name, "Bet")
+        # A voice finds BETx10 by its caption; the card board is one element to a reader.
+        names = [browser.driver.find_element("id", name).accessible_name
+                 for name in ["BET", "RepertBet", "DIA", "H12", "Label19"]]
+        self.assertEqual(names, ["Bet", "BETx10", "Card board", "", ""])
         self.assertEqual(browser.run("return document.getElementById('COINS')"
                                      ".getAttribute('aria-description')"), "100")
 
@@ -227,6 +229,10 @@ class PageTest(unittest.TestCase):
             return {role: d.getAttribute('role'), modal: d.matches(':modal'),
                     title: document.getElementById('box-title').textContent,
                     text: document.getElementById('box-text').textContent,
+                    translation: document.getElementById('box-translation').innerText,
+                    under: document.getElementById('box-translation').getBoundingClientRect().top
+                        >= document.getElementById('box-text').getBoundingClientRect().bottom,
+                    described: d.getAttribute('aria-describedby'),
                     icon: document.getElementById('box-icon').className,
                     buttons: [...d.querySelectorAll('button')].map((b) => b.textContent),
                     focused: document.activeElement.textContent};""")
@@ -236,6 +242,11 @@ class PageTest(unittest.TestCase):
         self.assertIn(box["title"], ["ゲームオーバー", "ＣＯＮＧＲＡＴＵＬＡＴＩＯＮ！！"])
         self.assertIn("クレジットの支払い", box["text"])
         self.assertTrue(box["text"].endswith("ゲームを続けますか？"))
+        # Under the Japanese, what the box asks in the page's English, for the eye and the reader.
+        self.assertRegex(box["translation"], r"^(No card can be placed|Congratulations: all 104 "
+                                             r"cards placed)\. \d+ credits? paid\. Play on\?$")
+        self.assertTrue(box["under"])
+        self.assertEqual(box["described"], "box-text box-translation")
         self.assertEqual(box["buttons"], ["Yes", "No"])
         self.assertEqual(box["focused"], "Yes")
         # Over the slots, clear of what the player reads after the game.
