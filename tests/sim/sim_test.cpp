@@ -121,6 +121,7 @@ TEST(Simulator, AShardFileKeepsItsFiguresExactlyAndRefusesInexactOnes)
 {
     sim::ShardRecord shard{options({"--games", "1", "--shard", "1/1"}), {}, 2.5};
     shard.tally.games = 1;
+    shard.tally.tiers[0] = 1;
     shard.tally.paid = 9'007'199'254'740'993; // not a double
     shard.tally.paidSquares = static_cast<sim::WideSum>(shard.tally.paid) * shard.tally.paid;
     shard.tally.firstViolation = "CARD1 \"x\"\\\n";
@@ -138,6 +139,44 @@ TEST(Simulator, AShardFileKeepsItsFiguresExactlyAndRefusesInexactOnes)
         const auto at = bad.find(from);
         ASSERT_NE(at, std::string::npos) << from;
         EXPECT_FALSE(sim::parseShard(bad.replace(at, std::string(from).size(), to), error)) << to;
+    }
+}
+
+TEST(Simulator, AShardWhoseFiguresCannotBeRightIsRefusedByTheFigure)
+{
+    // One game a shard: its paid squared is its paid_squares.
+    const auto two = shards({"--games", "2", "--seed", "4", "--strategy", "random"}, 2);
+    const std::string big = "6000000000000000000",
+                      bigSquared = "\"36" + std::string(36, '0') + "\"";
+    struct Row {
+        std::string figure;
+        std::vector<std::pair<std::string, std::string>> edits; // on shard 2, and 1 if both
+        bool both = false;
+    };
+    for (const Row& row :
+         std::vector<Row>{{"shards", {{"shards", "2000000000"}}},
+                          {"stake_units", {{"stake_units", "99"}}},
+                          {"rollouts", {{"rollouts", "0"}}},
+                          {"paid", {{"paid", "-1"}}},
+                          {"paid", {{"paid", "1000000"}}},
+                          {"paid_squares", {{"paid_squares", "\"1" + std::string(39, '0') + "\""}}},
+                          {"paid", {{"paid", big}, {"paid_squares", bigSquared}}, true},
+                          {"tiers", {{"tiers", "[0,0,0,0,0,0,0,0,0]"}}},
+                          {"hits", {{"hits", "[0,0,0,0,-1]"}}}}) {
+        std::vector<sim::ShardRecord> set;
+        std::string error;
+        for (std::size_t k = 0; k < 2 && error.empty(); ++k) {
+            std::string text = sim::shardJson(two[k]);
+            for (const auto& [field, value] : row.edits)
+                if (k == 1 || row.both)
+                    text = std::regex_replace(text,
+                                              std::regex("\"" + field + "\":(\\[[^\\]]*\\]|[^,]*)"),
+                                              "\"" + field + "\":" + value);
+            if (auto read = sim::parseShard(text, error))
+                set.push_back(*read), error.clear();
+        }
+        EXPECT_TRUE(!error.empty() || !sim::mergeShards(set, error)) << row.figure;
+        EXPECT_NE(error.find("\"" + row.figure + "\""), std::string::npos) << error;
     }
 }
 
@@ -193,6 +232,8 @@ TEST(Simulator, BadOptionsAreRefusedWithAReason)
                                                {"--shard", "3"},
                                                {"--calibration", "--shard", "1/2"},
                                                {"--versus", "best"},
+                                               {"--stake", "3", "--betx10"},
+                                               {"--betx10", "--stake", "9"},
                                                {"merge"}}) {
         std::string error;
         EXPECT_FALSE(sim::parseOptions(args, error)) << args[0];
