@@ -200,9 +200,10 @@ bool figuresAgree(const ShardRecord& shard, Reader& r)
     // of n values is at most n times their sum of squares.
     const auto paid = static_cast<WideSum>(t.paid);
     WideSum spread = 0;
-    const bool pastPaid =
+    const bool spreadPastAnySquare =
         __builtin_mul_overflow(static_cast<WideSum>(games), t.paidSquares, &spread);
-    if (t.paidSquares < paid || t.paidSquares > paid * paid || (!pastPaid && paid * paid > spread))
+    if (t.paidSquares < paid || t.paidSquares > paid * paid
+        || (!spreadPastAnySquare && paid * paid > spread))
         return r.fail("paid_squares", "is " + wideText(t.paidSquares) + ", which cannot be the "
                                           + "squares of pays that add up to \"paid\" "
                                           + std::to_string(t.paid) + " in " + std::to_string(games)
