@@ -115,15 +115,10 @@ http {{ include /etc/nginx/mime.types; default_type application/octet-stream; gz
                 break
             except ConnectionRefusedError:
                 time.sleep(0.05)
-        # A file of every kind, with each set of compressed copies the build made.
-        kinds = {}
-        for folder, _, names in os.walk(SITE):
-            for name in (n for n in names if not n.endswith(serve.COPIES)):
-                path = os.path.join(folder, name)
-                kinds.setdefault((os.path.splitext(name)[1], bool(serve.HASHED.search(name)),
-                                  os.path.exists(path + ".br"), os.path.exists(path + ".gz")),
-                                 "/" + os.path.relpath(path, SITE))
-        for path in ["/"] + sorted(kinds.values()):
+        files = ["/" + os.path.relpath(os.path.join(folder, name), SITE)
+                 for folder, _, names in os.walk(SITE) for name in names
+                 if not name.endswith(serve.COPIES)]
+        for path in ["/"] + files:
             for headers in ({}, {"Accept-Encoding": "gzip, deflate, br"},
                             {"Accept-Encoding": "gzip"}):
                 with self.subTest(path=path, headers=headers):
