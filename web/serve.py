@@ -134,7 +134,7 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
         try:
             return since is not None and int(modified) <= \
                 email.utils.parsedate_to_datetime(since).timestamp()
-        except (TypeError, ValueError):
+        except (TypeError, ValueError, OverflowError):
             return False
 
     def encoded(self, path):
