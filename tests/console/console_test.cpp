@@ -220,6 +220,34 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLineRow{"UnknownCommand", "", "deal 5", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A line past 64 KB is refused unread and unechoed, endless input included; control characters
+// in what is printed, the script's own words among it, are quoted.
+TEST(Status, OverlongLinesAreRefusedAndControlCharactersQuoted)
+{
+    struct Row {
+        std::string script;
+        int status;
+        std::string printed;
+    };
+    for (const auto& [script, status, printed] : std::vector<Row>{
+             {std::string(70'000, 'x') + "\nclick BET\n", 2, "line 1: longer than 65536 bytes"},
+             {"click BET\n" + std::string(1 << 20, '\0'), 2, "line 2: longer than 65536 bytes"},
+             {"\x1b]0;title\x07\n", 2, "\"\\u001b]0;title\\u0007\""},
+             {"click \xff\x9b"
+              "2J\n",
+              2, "\"\\xff\\x9b2J\""},
+             {"set COINS \xc2\x9b"
+              "31m\x7f\ndump\n",
+              0, "\"caption\":\"\\u009b31m\\u007f\""}}) {
+        const Output result = run(script);
+        EXPECT_EQ(result.status, status);
+        EXPECT_NE((result.out + result.err).find(printed), std::string::npos) << result.err;
+        EXPECT_LT(result.err.size(), 200u);
+        EXPECT_TRUE(std::all_of(result.err.begin(), result.err.end(),
+                                [](char c) { return c == '\n' || (c >= ' ' && c < 0x7f); }));
+    }
+}
+
 // --- Trainer and statistics ----------------------------------------------------------------------
 
 // The number after "name": in a JSON line (the first one).

@@ -8,9 +8,11 @@
 #include "table/form.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 namespace nablo {
 namespace {
@@ -121,6 +123,7 @@ TEST(Simulator, AShardFileKeepsItsFiguresExactlyAndRefusesInexactOnes)
 {
     sim::ShardRecord shard{options({"--games", "1", "--shard", "1/1"}), {}, 2.5};
     shard.tally.games = 1;
+    shard.tally.tiers[0] = 1;
     shard.tally.paid = 9'007'199'254'740'993; // not a double
     shard.tally.paidSquares = static_cast<sim::WideSum>(shard.tally.paid) * shard.tally.paid;
     shard.tally.firstViolation = "CARD1 \"x\"\\\n";
@@ -138,6 +141,37 @@ TEST(Simulator, AShardFileKeepsItsFiguresExactlyAndRefusesInexactOnes)
         const auto at = bad.find(from);
         ASSERT_NE(at, std::string::npos) << from;
         EXPECT_FALSE(sim::parseShard(bad.replace(at, std::string(from).size(), to), error)) << to;
+    }
+}
+
+TEST(Simulator, AShardWhoseFiguresCannotBeRightIsRefusedByTheFigure)
+{
+    // One game a shard, so that paid squared is paid_squares. The figures patched into shard 2
+    // (into both shards where "both") are named in the refusal.
+    const auto two = shards({"--games", "2", "--seed", "4", "--strategy", "random"}, 2);
+    const std::string zeros(36, '0');
+    for (const auto& [figure, patch, both] :
+         std::vector<std::tuple<std::string, std::string, bool>>{
+             {"shards", R"({"shards":2000000000})", false},
+             {"stake_units", R"({"stake_units":99})", false},
+             {"rollouts", R"({"rollouts":0})", false},
+             {"paid", R"({"paid":-1})", false},
+             {"paid", R"({"paid":1000000})", false},
+             {"paid_squares", R"({"paid_squares":"1000)" + zeros + "\"}", false},
+             {"paid", R"({"paid":6000000000000000000,"paid_squares":"36)" + zeros + "\"}", true},
+             {"tiers", R"({"tiers":[0,0,0,0,0,0,0,0,0]})", false},
+             {"hits", R"({"hits":[0,0,0,0,-1]})", false}}) {
+        std::vector<sim::ShardRecord> set;
+        std::string error;
+        for (std::size_t k = 0; k < 2 && error.empty(); ++k) {
+            auto json = nlohmann::ordered_json::parse(sim::shardJson(two[k]));
+            if (k == 1 || both)
+                json.update(nlohmann::ordered_json::parse(patch));
+            if (auto read = sim::parseShard(json.dump(), error))
+                set.push_back(*read), error.clear();
+        }
+        EXPECT_TRUE(!error.empty() || !sim::mergeShards(set, error)) << figure;
+        EXPECT_NE(error.find("\"" + figure + "\""), std::string::npos) << error;
     }
 }
 
@@ -193,6 +227,8 @@ TEST(Simulator, BadOptionsAreRefusedWithAReason)
                                                {"--shard", "3"},
                                                {"--calibration", "--shard", "1/2"},
                                                {"--versus", "best"},
+                                               {"--stake", "3", "--betx10"},
+                                               {"--betx10", "--stake", "9"},
                                                {"merge"}}) {
         std::string error;
         EXPECT_FALSE(sim::parseOptions(args, error)) << args[0];

@@ -3,9 +3,23 @@
 #include "json.h"
 #include "table/form.h"
 
+#include <istream>
 #include <sstream>
 
 namespace nablo::console {
+
+LineRead readLine(std::istream& in, std::string& line)
+{
+    line.clear();
+    for (char c; in.get(c);) {
+        if (c == '\n')
+            return LineRead::Line;
+        if (line.size() == maxLineBytes)
+            return LineRead::TooLong;
+        line += c;
+    }
+    return line.empty() ? LineRead::End : LineRead::Line;
+}
 
 std::vector<std::string> tokens(const std::string& line)
 {

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <iosfwd>
 #include <limits>
 #include <string>
 #include <vector>
@@ -19,6 +20,15 @@ namespace nablo::console {
 struct BadLine {
     std::string message;
 };
+
+// The longest line a script may have, in bytes without its end.
+inline constexpr std::size_t maxLineBytes = 64 * 1024;
+
+enum class LineRead { Line, End, TooLong };
+
+// Reads the next line into line, without its end. Reads no more of a line than one byte past
+// maxLineBytes, so that endless input without a line end takes no more memory than that.
+LineRead readLine(std::istream& in, std::string& line);
 
 // A line's words, split at spaces; "" stands for an empty word.
 std::vector<std::string> tokens(const std::string& line);

@@ -1,3 +1,4 @@
+#include "json.h"
 #include "script.h"
 
 #include <fstream>
@@ -15,7 +16,8 @@ int main(int argc, char** argv)
     if (argc == 2) {
         std::ifstream file(argv[1]);
         if (!file) {
-            std::cerr << "nablo-console: cannot open " << argv[1] << '\n';
+            std::cerr << "nablo-console: cannot open " << nablo::console::printable(argv[1])
+                      << '\n';
             return 2;
         }
         return nablo::console::runScript(file, std::cout, std::cerr);

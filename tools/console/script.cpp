@@ -256,8 +256,18 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err)
     if (const int status = run(interpreter.parse("call Form_Load")); status >= 0)
         return status;
 
-    for (std::string line; std::getline(script, line);) {
+    const auto refuse = [&](const std::string& why) {
+        out.flush();
+        err << "nablo-console: line " << lineNumber << ": " << printable(why) << '\n';
+        return 2;
+    };
+    for (std::string line;;) {
+        const LineRead read = readLine(script, line);
+        if (read == LineRead::End)
+            break;
         ++lineNumber;
+        if (read == LineRead::TooLong)
+            return refuse("longer than " + std::to_string(maxLineBytes) + " bytes");
         if (const auto hash = line.find('#'); hash != std::string::npos)
             line.erase(hash);
         if (line.find_first_not_of(" \t\r") == std::string::npos)
@@ -266,9 +276,7 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err)
         try {
             action = interpreter.parse(line);
         } catch (const BadLine& bad) {
-            out.flush();
-            err << "nablo-console: line " << lineNumber << ": " << bad.message << '\n';
-            return 2;
+            return refuse(bad.message);
         }
         if (const int status = run(action); status >= 0)
             return status;

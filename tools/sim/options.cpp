@@ -34,7 +34,8 @@ std::string usage()
         "\n"
         "  --games N        games to play (default 100000)\n"
         "  --stake U        bet units a game, 1 to 10, staked one BET click at a time (default 1)\n"
-        "  --betx10         stake ten units with one BETx10 click instead\n";
+        "  --betx10         stake ten units with one BETx10 click instead (--stake, if given, is "
+        "10)\n";
     text += "  --strategy S     " + strategyNames() + " (default "
             + std::string(strategies().front().name) + ")\n";
     for (const StrategyInfo& strategy : strategies()) {
@@ -70,13 +71,19 @@ bool number(const std::string& text, Int low, Int high, Int& value)
     return ec == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
 }
 
+template <typename Int>
+bool number(const std::string& text, Range range, Int& value)
+{
+    return number(text, static_cast<Int>(range.low), static_cast<Int>(range.high), value);
+}
+
 // "K/N" with 1 <= K <= N.
 bool shardText(const std::string& text, Options& options)
 {
     const std::size_t slash = text.find('/');
     return slash != std::string::npos
-           && number(text.substr(0, slash), 1, 1'000'000, options.shardIndex)
-           && number(text.substr(slash + 1), 1, 1'000'000, options.shardCount)
+           && number(text.substr(0, slash), shardsRange, options.shardIndex)
+           && number(text.substr(slash + 1), shardsRange, options.shardCount)
            && options.shardIndex <= options.shardCount;
 }
 
@@ -110,10 +117,10 @@ bool setValue(const std::string& arg, const std::string& v, Options& options, st
 {
     error.clear();
     if (arg == "--games") {
-        if (!number<long long>(v, 1, 1'000'000'000'000LL, options.games))
+        if (!number(v, gamesRange, options.games))
             error = "--games takes a whole number from 1, not \"" + v + "\"";
     } else if (arg == "--stake") {
-        if (!number(v, 1, 10, options.stake.units))
+        if (!number(v, stakeRange, options.stake.units))
             error = "--stake takes a whole number of units from 1 to 10, not \"" + v + "\"";
     } else if (arg == "--strategy") {
         options.strategy = strategyNamed(v);
@@ -124,7 +131,7 @@ bool setValue(const std::string& arg, const std::string& v, Options& options, st
         if (!options.versus)
             error = "--versus is " + strategyNames() + ", not \"" + v + "\"";
     } else if (arg == "--rollouts") {
-        if (!number(v, 1, 100000, options.rollouts))
+        if (!number(v, rolloutsRange, options.rollouts))
             error = "--rollouts takes a whole number from 1 to 100000, not \"" + v + "\"";
     } else if (arg == "--threads") {
         if (!number(v, 1, 1024, options.threads))
@@ -147,8 +154,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
     if (!args.empty() && args.front() == "merge")
         return parseMerge(args, error);
     Options options;
+    bool stakeGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        stakeGiven = stakeGiven || arg == "--stake";
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--json") {
@@ -161,7 +170,6 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             options.calibration = true;
         } else if (arg == "--betx10") {
             options.stake.allAtOnce = true;
-            options.stake.units = 10;
         } else if (!takesValue(arg)) {
             error = "unknown option \"" + arg + "\"";
             return std::nullopt;
@@ -171,6 +179,11 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
         } else if (!setValue(arg, args[++i], options, error)) {
             return std::nullopt;
         }
+    }
+    if (options.stake.allAtOnce && stakeGiven && options.stake.units != 10) {
+        error = "--betx10 stakes 10 units, not the " + std::to_string(options.stake.units)
+                + " of --stake";
+        return std::nullopt;
     }
     if (options.stake.allAtOnce)
         options.stake.units = 10;

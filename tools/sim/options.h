@@ -9,6 +9,17 @@
 
 namespace nablo::sim {
 
+// The whole numbers an option takes, from low to high; a shard file's options lie in them too.
+struct Range {
+    long long low;
+    long long high;
+    bool holds(long long value) const { return value >= low && value <= high; }
+};
+inline constexpr Range gamesRange{1, 1'000'000'000'000LL};
+inline constexpr Range stakeRange{1, 10};
+inline constexpr Range rolloutsRange{1, 100'000};
+inline constexpr Range shardsRange{1, 1'000'000};
+
 struct Options {
     long long games = 100000;
     Stake stake;

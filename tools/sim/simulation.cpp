@@ -52,31 +52,37 @@ int tierOf(int cardsPlaced)
     return row == 0 ? 0 : 1 + firstPassBands.front().row - row;
 }
 
-void Tally::add(const Tally& other)
+const char* Tally::add(const Tally& other)
 {
-    games += other.games;
-    paid += other.paid;
-    paidSquares += other.paidSquares;
+    const char* overflow = nullptr;
+    const auto sum = [&overflow](auto& total, auto value, const char* name) {
+        if (__builtin_add_overflow(total, value, &total) && !overflow)
+            overflow = name;
+    };
+    sum(games, other.games, "played");
+    sum(paid, other.paid, "paid");
+    sum(paidSquares, other.paidSquares, "paid_squares");
     for (std::size_t i = 0; i < tiers.size(); ++i)
-        tiers[i] += other.tiers[i];
+        sum(tiers[i], other.tiers[i], "tiers");
     for (std::size_t i = 0; i < hits.size(); ++i)
-        hits[i] += other.hits[i];
-    firstPassDone += other.firstPassDone;
-    allCards += other.allCards;
-    violations += other.violations;
+        sum(hits[i], other.hits[i], "hits");
+    sum(firstPassDone, other.firstPassDone, "first_pass_done");
+    sum(allCards, other.allCards, "all_cards");
+    sum(violations, other.violations, "violations");
     if (other.firstViolationGame >= 0
         && (firstViolationGame < 0 || other.firstViolationGame < firstViolationGame)) {
         firstViolationGame = other.firstViolationGame;
         firstViolation = other.firstViolation;
     }
-    judged += other.judged;
-    matched += other.matched;
-    givenUpMicro += other.givenUpMicro;
-    figureMicro += other.figureMicro;
-    gapMicro += other.gapMicro;
-    gapSquares += other.gapSquares;
-    versusPaid += other.versusPaid;
-    pairSquares += other.pairSquares;
+    sum(judged, other.judged, "judged");
+    sum(matched, other.matched, "matched");
+    sum(givenUpMicro, other.givenUpMicro, "given_up_micro");
+    sum(figureMicro, other.figureMicro, "figure");
+    sum(gapMicro, other.gapMicro, "gap");
+    sum(gapSquares, other.gapSquares, "gap_squares");
+    sum(versusPaid, other.versusPaid, "versus_paid");
+    sum(pairSquares, other.pairSquares, "pair_squares");
+    return overflow;
 }
 
 std::uint64_t gameSeed(std::uint64_t runSeed, long long game)

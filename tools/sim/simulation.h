@@ -43,7 +43,9 @@ struct Tally {
     long long versusPaid = 0;
     WideSum pairSquares = 0;
 
-    void add(const Tally& other);
+    // Adds the other tally's figures in; returns the name of the first sum past what its type
+    // holds (that sum is then wrong), or nullptr.
+    const char* add(const Tally& other);
 };
 
 // The seed of game number `game` of a run: a stream of its own that depends on nothing else,

@@ -79,8 +79,8 @@ def css_rgb(hex_colour):
 
 
 class Browser:
-    def __init__(self, site, language=None):
-        self.server = serve.make_server(site, 0)
+    def __init__(self, site, language=None, linked=None):
+        self.server = serve.make_server(site, 0, linked=linked)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
         self.profile = tempfile.mkdtemp(prefix="nablo-chromium-")
@@ -450,7 +450,7 @@ class MissingPictureTest(unittest.TestCase):
             for entry in os.listdir(SITE):
                 if entry != "cards":
                     os.symlink(os.path.join(SITE, entry), os.path.join(site, entry))
-            browser = Browser(site)
+            browser = Browser(site, linked=SITE)
             try:
                 browser.load()
                 for name in ["BET", "START"]:

@@ -245,7 +245,7 @@ class DeviceTest(unittest.TestCase):
             if not entry.startswith("nablo.") or not entry.endswith((".wasm", ".wasm.br",
                                                                      ".wasm.gz")):
                 os.symlink(os.path.join(SITE, entry), os.path.join(site, entry))
-        browser = DeviceBrowser(site)
+        browser = DeviceBrowser(site, linked=SITE)
         self.addCleanup(browser.close)
         browser.driver.get(browser.url)
         browser.wait_for("return !document.getElementById('load-failed').hidden", "the message")
