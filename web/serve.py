@@ -32,6 +32,7 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
                       ".css": "text/css", ".html": "text/html; charset=utf-8",
                       ".webp": "image/webp", ".woff2": "font/woff2", ".ttf": "font/ttf",
                       ".wav": "audio/wav", ".webmanifest": "application/manifest+json",
+                      ".mp3": "audio/mpeg",
                       ".json": "application/json", ".txt": "text/plain; charset=utf-8"}
 
     def end_headers(self):

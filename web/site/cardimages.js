@@ -1,36 +1,63 @@
 "use strict";
 
-// The card pictures, loaded and decoded once the table is ready, before the game is asked to
-// show one, so that its request is answered at once. Clicks made before they are all in wait
-// for them, in their order.
+// The card pictures. Once the table is ready they load in the background, a few at a time and
+// at a low priority, so that no click ever waits for them. A picture the game shows before its
+// turn is fetched at once, and the table draws it the moment it arrives: a picture on its way
+// is no error. One the browser cannot load is: it is reported to onFailure, once the game has
+// shown it, or at once when the game shows it after that.
 class Pictures {
+  static parallel = 2;
+
   constructor() {
-    this.problems = new Map();
-    this.loaded = null;
-    this.waiting = Promise.resolve();
+    this.states = new Map();  // path -> {problem: "" loaded, text failed, undefined on its way}
+    this.waiting = [];
+    this.loading = 0;
+    this.shown = new Set();
+    this.onFailure = () => {};
   }
 
   url(path) { return siteFile(path); }
 
+  // In the background, in this order; the ones already fetched are skipped.
   preload(paths) {
-    this.loaded = Promise.all(paths.map(async (path) => {
-      const image = new Image();
-      image.src = this.url(path);
-      try {
-        await image.decode();
-        this.problems.set(path, "");
-      } catch {
-        this.problems.set(path, await Pictures.reason(path));
-      }
-    })).then(() => { this.loaded = null; });
+    this.waiting.push(...paths);
+    this.next();
   }
 
-  // Runs action once the pictures are in, after the actions that came before it.
-  whenLoaded(action) {
-    if (!this.loaded)
-      return action();
-    this.waiting = this.waiting.then(() => this.loaded).then(action);
-    return this.waiting;
+  next() {
+    while (this.loading < Pictures.parallel && this.waiting.length) {
+      const path = this.waiting.shift();
+      if (this.states.has(path))
+        continue;
+      ++this.loading;
+      this.load(path, "low").finally(() => {
+        --this.loading;
+        this.next();
+      });
+    }
+  }
+
+  load(path, priority) {
+    let state = this.states.get(path);
+    if (state)
+      return state.done;
+    const image = new Image();
+    image.fetchPriority = priority;
+    image.src = this.url(path);
+    state = { image, problem: undefined };
+    state.done = image.decode().then(() => "", () => Pictures.reason(path)).then((problem) => {
+      state.problem = problem;
+      if (problem && this.shown.has(path))
+        this.onFailure(path, problem);
+    });
+    this.states.set(path, state);
+    return state.done;
+  }
+
+  // Whether a picture is still to come or on its way.
+  get pending() {
+    return this.waiting.length > 0 || this.loading > 0
+      || [...this.states.values()].some((state) => state.problem === undefined);
   }
 
   // The desktop's words for why a picture cannot be read.
@@ -43,8 +70,12 @@ class Pictures {
     }
   }
 
+  // Asked by the game as it shows the picture: why it cannot, "" when it can or while it is on
+  // its way.
   problem(path) {
-    const problem = this.problems.get(path);
-    return problem === undefined ? "File not found" : problem;
+    this.shown.add(path);
+    if (!this.states.has(path))
+      this.load(path, "high");
+    return this.states.get(path).problem || "";
   }
 }

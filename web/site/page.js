@@ -31,7 +31,7 @@ class MessageBoxes {
       const answer = (value) => {
         answered = true;
         dialog.removeEventListener("cancel", onCancel);
-        dialog.removeEventListener("keydown", onKey);
+        document.removeEventListener("keydown", onKey, true);
         dialog.removeEventListener("close", onClose);
         dialog.close();
         this.open = false;
@@ -43,9 +43,12 @@ class MessageBoxes {
         if (!yesNo)
           answer(0);
       };
-      // Esc is kept from a question box wherever the focus is (access.js).
+      // Esc is kept from a question box wherever the focus is (access.js). Y, N and Enter
+      // answer it wherever the focus is too: Enter outside the box means its first button.
       const onKey = (event) => {
-        const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key);
+        const outside = !dialog.contains(document.activeElement);
+        const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key)
+          || (event.key === "Enter" && outside ? choices[0] : null);
         if (choice && !event.ctrlKey && !event.altKey && !event.metaKey) {
           event.preventDefault();
           answer(choice[1]);
@@ -67,9 +70,10 @@ class MessageBoxes {
         buttons.append(button);
       }
       dialog.addEventListener("cancel", onCancel);
-      dialog.addEventListener("keydown", onKey);
+      document.addEventListener("keydown", onKey, true);
       dialog.addEventListener("close", onClose);
       this.open = true;
+      page.dropInputs();
       dialog.showModal();
       this.place();
       // The first button, Yes or OK, is the default.
@@ -101,7 +105,39 @@ class Page {
     this.busy = false;
     this.state = RunState.running;
     this.aids = new Aids(this);
+    this.inputs = [];
+    this.taking = false;
   }
+
+  // Keys and taps wait their turn: each is taken once the run is idle, after those before it.
+  // Resolves when it has been taken.
+  queue(action) {
+    return new Promise((resolve) => {
+      this.inputs.push(async () => {
+        try {
+          await action();
+        } finally {
+          resolve();
+        }
+      });
+      this.takeInputs();
+    });
+  }
+
+  async takeInputs() {
+    if (this.taking)
+      return;
+    this.taking = true;
+    try {
+      while (this.inputs.length && !this.busy)
+        await this.inputs.shift()();
+    } finally {
+      this.taking = false;
+    }
+  }
+
+  // A box or the run's end makes what was pressed for the table before it meaningless.
+  dropInputs() { this.inputs = []; }
 
   // A query of the game, called directly: ccall would hand back a promise while a box is open
   // and the game waits for it.
@@ -132,9 +168,21 @@ class Page {
       access.afterClick(this.query("nablo_table").playable);
     if (state !== RunState.running)
       this.setEnded(true, state === RunState.failed);
+    this.takeInputs();
   }
 
-  click(name) { return pictures.whenLoaded(() => this.clickNow(name)); }
+  click(name) { return this.queue(() => this.clickNow(name)); }
+
+  // A picture the game showed that did not load ends the run, as it would have in its deal.
+  pictureFailed(path, problem) {
+    this.queue(async () => {
+      if (this.state !== RunState.running)
+        return;
+      this.busy = true;
+      this.finish(await this.module.ccall("nablo_picture_failed", "number", ["string", "string"],
+                                          [path, problem], { async: true }));
+    });
+  }
 
   async clickNow(name) {
     if (this.busy || this.state !== RunState.running)
@@ -151,11 +199,12 @@ class Page {
     access.announce();
   }
 
-  // A key presses a button as a click would, unless the button is disabled.
+  // A key, taken in its turn, or the demo presses a button as a click would, unless the
+  // button is disabled.
   press(name) {
     const button = document.getElementById(name);
     if (button && !button.disabled)
-      return this.click(name);
+      return this.clickNow(name);
     return Promise.resolve();
   }
 
@@ -169,6 +218,7 @@ class Page {
     table.inert = ended;
     document.getElementById("ended").hidden = !ended;
     if (ended) {
+      this.dropInputs();
       document.getElementById("ended-text").textContent = failed
         ? pageWords().failed : pageWords().ended;
       document.getElementById("new-run").focus();
@@ -193,6 +243,13 @@ function sayPageWords() {
 async function main() {
   const module = await createNablo({
     locateFile: (name) => siteFile(name),
+    instantiateWasm: (imports, receive) => {
+      loader.checkedFile("nablo.wasm")
+        .then((data) => WebAssembly.instantiate(data, imports))
+        .then((made) => receive(made.instance, made.module))
+        .catch(() => loader.fail("the game (nablo.wasm)", siteFile("nablo.wasm")));
+      return {};
+    },
     page: {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
@@ -210,10 +267,11 @@ async function main() {
   module.ccall("nablo_set_words", null, ["string"], [nabloWords.records()]);
   sayPageWords();
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
-  await document.fonts.load("bold 12px NabloCaptions")
-    .catch(() => Promise.reject(new Error("the captions' font")));
+  await document.fonts.load("bold 12px NabloCaptions").catch(() => Promise.reject(
+    Object.assign(new Error("the captions' font"), { url: siteFile("fonts/captions.woff2") })));
 
   page = new Page(module, design);
+  pictures.onFailure = (path, problem) => page.pictureFailed(path, problem);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
   page.aids.refresh();
@@ -239,4 +297,4 @@ async function main() {
   pictures.preload(design.pictures);
 }
 
-main().catch((error) => loader.fail(error.message));
+main().catch((error) => loader.fail(error.message, error.url));
