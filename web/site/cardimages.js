@@ -41,17 +41,33 @@ class Pictures {
     let state = this.states.get(path);
     if (state)
       return state.done;
-    const image = new Image();
-    image.fetchPriority = priority;
-    image.src = this.url(path);
-    state = { image, problem: undefined };
-    state.done = image.decode().then(() => "", () => Pictures.reason(path)).then((problem) => {
+    state = { problem: undefined };
+    state.done = this.decode(path, priority, state).then((problem) => {
       state.problem = problem;
       if (problem && this.shown.has(path))
         this.onFailure(path, problem);
     });
     this.states.set(path, state);
     return state.done;
+  }
+
+  // "" once the picture is decoded, else why it cannot be. A copy that is there but cannot be
+  // read, as a cache may keep one, is fetched again past the browser's cache, once.
+  async decode(path, priority, state) {
+    for (let again = false; ; again = true) {
+      state.image = new Image();
+      state.image.fetchPriority = priority;
+      state.image.src = this.url(path);
+      try {
+        await state.image.decode();
+        return "";
+      } catch {
+        const problem = await Pictures.reason(path);
+        if (again || problem === "File not found")
+          return problem;
+      }
+      await fetch(this.url(path), { cache: "reload" }).catch(() => {});
+    }
   }
 
   // Whether a picture is still to come or on its way.

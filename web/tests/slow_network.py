@@ -32,8 +32,7 @@ new MutationObserver((records, observer) => {
     window.betTakenAt = performance.now();
   }).observe(coins, {childList: true, characterData: true, subtree: true});
   document.getElementById('BET').click();
-}).observe(document.documentElement, {attributes: true, subtree: true,
-                                      attributeFilter: ['data-ready']});"""
+}).observe(document, {attributes: true, subtree: true, attributeFilter: ['data-ready']});"""
 
 # Bytes fetched before the BET was taken: the page and every file that ended before.
 BYTES_BEFORE_BET = BYTES_BEFORE_READY.replace("page.readyAt", "window.betTakenAt")
