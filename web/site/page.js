@@ -110,16 +110,18 @@ class Page {
   }
 
   // Keys and taps wait their turn: each is taken once the run is idle, after those before it.
-  // Resolves when it has been taken.
-  queue(action) {
+  // Resolves when it has been taken. kept: not dropped by a box (see dropInputs).
+  queue(action, kept = false) {
     return new Promise((resolve) => {
-      this.inputs.push(async () => {
+      const input = async () => {
         try {
           await action();
         } finally {
           resolve();
         }
-      });
+      };
+      input.kept = kept;
+      this.inputs.push(input);
       this.takeInputs();
     });
   }
@@ -137,7 +139,7 @@ class Page {
   }
 
   // A box or the run's end makes what was pressed for the table before it meaningless.
-  dropInputs() { this.inputs = []; }
+  dropInputs() { this.inputs = this.inputs.filter((input) => input.kept); }
 
   // A query of the game, called directly: ccall would hand back a promise while a box is open
   // and the game waits for it.
@@ -181,7 +183,7 @@ class Page {
       this.busy = true;
       this.finish(await this.module.ccall("nablo_picture_failed", "number", ["string", "string"],
                                           [path, problem], { async: true }));
-    });
+    }, true);
   }
 
   async clickNow(name) {
