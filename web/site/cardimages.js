@@ -3,8 +3,8 @@
 // The card pictures. Once the table is ready they load in the background, a few at a time and
 // at a low priority, so that no click ever waits for them. A picture the game shows before its
 // turn is fetched at once, and the table draws it the moment it arrives: a picture on its way
-// is no error. One the browser cannot load is: it is reported to onFailure, once the game has
-// shown it, or at once when the game shows it after that.
+// is no error. One the browser cannot load is: the game raises it when it shows a picture
+// known to be bad, and onFailure hears of one that fails after the game has shown it.
 class Pictures {
   static parallel = 2;
 
