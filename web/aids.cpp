@@ -123,7 +123,10 @@ EMSCRIPTEN_KEEPALIVE const char* nablo_key(const char* name, int focusedSlot)
     Key key{};
     if (!run || !keyNamed(name, key))
         return answer("null");
-    return answer(pressJson(run->session.pressKey(key, run->idle(), focusedSlot)));
+    // Once the run has ended the page stays: its help and its sound still answer their keys.
+    const bool ended = !run->guard.isRunning() && run->guard.exitStatus().has_value();
+    const bool idle = run->idle() || (ended && (key == Key::F1 || key == Key::M));
+    return answer(pressJson(run->session.pressKey(key, idle, focusedSlot)));
 }
 
 // A click of the player's on a card slot, before it runs: "refused" when its card cannot be

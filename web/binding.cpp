@@ -5,14 +5,17 @@
 #include "game/reset.h"
 #include "game/state.h"
 #include "table/design.h"
+#include "table/errors.h"
 #include "web/design.h"
 #include "web/json.h"
 #include "web/run.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nablo::web {
@@ -100,6 +103,24 @@ EMSCRIPTEN_KEEPALIVE int nablo_click(const char* name, int byDemo)
     if (run)
         run->session.beforeClick(name, run->idle(), byDemo != 0);
     return runEvent([](Form1& form, const char* control) { click(form, control); }, name);
+}
+
+// A picture the game showed that the browser then could not load, by its path in the site:
+// the run ends with the error the game raises for a picture it cannot load. Returns the run
+// state.
+EMSCRIPTEN_KEEPALIVE int nablo_picture_failed(const char* file, const char* problem)
+{
+    static std::string failure;
+    failure = std::string(file) + '\n' + problem;
+    return runEvent(
+        [](Form1&, const char* text) {
+            const std::string_view both(text);
+            const std::string site(both.substr(0, both.find('\n')));
+            std::string path = site; // the game's own name, with the backslash
+            std::replace(path.begin(), path.end(), '/', '\\');
+            throw pictureError(path, site, std::string(both.substr(both.find('\n') + 1)));
+        },
+        failure.c_str());
 }
 
 // The controls that changed since the last call, as a JSON array.

@@ -37,6 +37,7 @@ TYPES = {
     ".woff2": "font/woff2",
     ".ttf": "font/ttf",
     ".wav": "audio/wav",
+    ".mp3": "audio/mpeg",
 }
 UNKNOWN_TYPE = "application/octet-stream"
 

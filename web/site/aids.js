@@ -8,6 +8,8 @@ const aidTimes = { demo: 500, soundNote: 3000, trainerNote: 4000, workSlice: 8 }
 // The keys the session knows, as KeyboardEvent.key gives them (letters in lower case).
 const gameKeys = new Set(["1", "2", "3", "4", "5", "b", "x", "s", "Enter", " ", "h", "d", "m",
                           "t", "F1", "F2"]);
+// The keys that still work once the run has ended: the help and the sound.
+const keysAfterEnd = new Set(["F1", "m"]);
 
 class Aids {
   constructor(page) {
@@ -28,12 +30,12 @@ class Aids {
     return document.getElementById("help").open || document.getElementById("stats").open;
   }
 
+  // A key waits its turn behind the clicks and keys before it (see Page.queue).
   onKey(event) {
-    if (event.ctrlKey || event.altKey || event.metaKey || boxes.open || this.dialogOpen()
-        || this.page.state !== RunState.running)
-      return;
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
-    if (!gameKeys.has(key))
+    if (event.ctrlKey || event.altKey || event.metaKey || boxes.open || this.dialogOpen()
+        || !gameKeys.has(key)
+        || (this.page.state !== RunState.running && !keysAfterEnd.has(key)))
       return;
     // A key held down acts once, as a button held down clicks once.
     if (event.repeat) {
@@ -41,21 +43,26 @@ class Aids {
       return;
     }
     const focused = /^CARD([1-5])$/.exec(document.activeElement?.id || "");
-    const press = this.call("nablo_key", ["string", "number"], [key, focused ? +focused[1] : 0]);
     // Space on another button is the browser's: it presses that button itself.
-    if (!press || (key === " " && press.command === "nothing"))
+    if (key === " " && !focused)
       return;
     event.preventDefault();
-    this.carryOut(press);
+    this.page.queue(() => this.take(key, focused ? +focused[1] : 0));
+  }
+
+  take(key, focusedSlot) {
+    const press = this.call("nablo_key", ["string", "number"], [key, focusedSlot]);
+    return press ? this.carryOut(press) : undefined;
   }
 
   carryOut(press) {
     switch (press.command) {
-    case "click": case "refused": this.page.press(press.control); break;
+    case "click": case "refused": return this.page.press(press.control);
     case "help": this.showHelp(); break;
     case "statistics": this.showStatistics(); break;
     default: this.refresh(); break;
     }
+    return undefined;
   }
 
   // A click on a control, before it runs: a slot whose card cannot be placed is framed in red
@@ -155,7 +162,7 @@ class Aids {
   }
 
   showHelp() {
-    if (this.page.busy || this.page.state !== RunState.running)
+    if (this.page.busy)
       return;
     this.module._nablo_stop_demo();
     this.refresh();

@@ -5,117 +5,6 @@
 
 const RunState = { running: 0, ended: 1, failed: 2 };
 
-// The card pictures, loaded and decoded once the table is ready, before the game is asked to
-// show one, so that its request is answered at once. Clicks made before they are all in wait
-// for them, in their order.
-class Pictures {
-  constructor() {
-    this.problems = new Map();
-    this.loaded = null;
-    this.waiting = Promise.resolve();
-  }
-
-  url(path) { return siteFile(path); }
-
-  preload(paths) {
-    this.loaded = Promise.all(paths.map(async (path) => {
-      const image = new Image();
-      image.src = this.url(path);
-      try {
-        await image.decode();
-        this.problems.set(path, "");
-      } catch {
-        this.problems.set(path, await Pictures.reason(path));
-      }
-    })).then(() => { this.loaded = null; });
-  }
-
-  // Runs action once the pictures are in, after the actions that came before it.
-  whenLoaded(action) {
-    if (!this.loaded)
-      return action();
-    this.waiting = this.waiting.then(() => this.loaded).then(action);
-    return this.waiting;
-  }
-
-  // The desktop's words for why a picture cannot be read.
-  static async reason(path) {
-    try {
-      const response = await fetch(siteFile(path), { method: "HEAD", cache: "no-store" });
-      return response.ok ? "Unable to read image data" : "File not found";
-    } catch {
-      return "File not found";
-    }
-  }
-
-  problem(path) {
-    const problem = this.problems.get(path);
-    return problem === undefined ? "File not found" : problem;
-  }
-}
-
-// One sound at a time with Web Audio: a new sound stops the one still playing. A sound that
-// cannot be played is left out.
-class Sound {
-  constructor() {
-    this.buffers = new Map();
-    this.muted = false;
-    this.playing = null;
-    this.request = 0;
-  }
-
-  // Browsers start audio only after a gesture of the player.
-  wake() {
-    if (!this.context)
-      this.context = new AudioContext();
-    if (this.context.state === "suspended")
-      this.context.resume();
-  }
-
-  buffer(path) {
-    if (!this.buffers.has(path)) {
-      this.buffers.set(path, fetch(siteFile(path))
-        .then((response) => response.ok ? response.arrayBuffer() : Promise.reject())
-        .then((data) => this.context.decodeAudioData(data)));
-    }
-    return this.buffers.get(path);
-  }
-
-  stop() {
-    ++this.request;
-    if (this.playing) {
-      this.playing.stop();
-      this.playing = null;
-    }
-  }
-
-  async play(path) {
-    if (this.muted || !this.context)
-      return;
-    this.stop();
-    const request = this.request;
-    try {
-      const buffer = await this.buffer(path);
-      if (request !== this.request)
-        return;
-      const source = this.context.createBufferSource();
-      source.buffer = buffer;
-      source.connect(this.context.destination);
-      source.onended = () => { if (this.playing === source) this.playing = null; };
-      source.start();
-      this.playing = source;
-    } catch {
-      // No sound rather than an error.
-    }
-  }
-
-  setMuted(muted) {
-    this.muted = muted;
-    if (muted)
-      this.stop();
-  }
-}
-
 // Message boxes: modal HTML dialogs. While one is open the rest of the page is inert.
 class MessageBoxes {
   static icons = ["information", "question", "error"];
@@ -144,7 +33,7 @@ class MessageBoxes {
       const answer = (value) => {
         answered = true;
         dialog.removeEventListener("cancel", onCancel);
-        dialog.removeEventListener("keydown", onKey);
+        document.removeEventListener("keydown", onKey, true);
         dialog.removeEventListener("close", onClose);
         dialog.close();
         this.open = false;
@@ -156,9 +45,12 @@ class MessageBoxes {
         if (!yesNo)
           answer(0);
       };
-      // Esc is kept from a question box wherever the focus is (access.js).
+      // Esc is kept from a question box wherever the focus is (access.js). Y, N and Enter
+      // answer it wherever the focus is too: Enter outside the box means its first button.
       const onKey = (event) => {
-        const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key);
+        const outside = !dialog.contains(document.activeElement);
+        const choice = choices.find(([, , key]) => key && event.key.toLowerCase() === key)
+          || (event.key === "Enter" && outside ? choices[0] : null);
         if (choice && !event.ctrlKey && !event.altKey && !event.metaKey) {
           event.preventDefault();
           answer(choice[1]);
@@ -180,9 +72,10 @@ class MessageBoxes {
         buttons.append(button);
       }
       dialog.addEventListener("cancel", onCancel);
-      dialog.addEventListener("keydown", onKey);
+      document.addEventListener("keydown", onKey, true);
       dialog.addEventListener("close", onClose);
       this.open = true;
+      page.dropInputs();
       dialog.showModal();
       this.place();
       // The first button, Yes or OK, is the default.
@@ -214,7 +107,41 @@ class Page {
     this.busy = false;
     this.state = RunState.running;
     this.aids = new Aids(this);
+    this.inputs = [];
+    this.taking = false;
   }
+
+  // Keys and taps wait their turn: each is taken once the run is idle, after those before it.
+  // Resolves when it has been taken. kept: not dropped by a box (see dropInputs).
+  queue(action, kept = false) {
+    return new Promise((resolve) => {
+      const input = async () => {
+        try {
+          await action();
+        } finally {
+          resolve();
+        }
+      };
+      input.kept = kept;
+      this.inputs.push(input);
+      this.takeInputs();
+    });
+  }
+
+  async takeInputs() {
+    if (this.taking)
+      return;
+    this.taking = true;
+    try {
+      while (this.inputs.length && !this.busy)
+        await this.inputs.shift()();
+    } finally {
+      this.taking = false;
+    }
+  }
+
+  // A box or the run's end makes what was pressed for the table before it meaningless.
+  dropInputs() { this.inputs = this.inputs.filter((input) => input.kept); }
 
   // A query of the game, called directly: ccall would hand back a promise while a box is open
   // and the game waits for it.
@@ -245,9 +172,21 @@ class Page {
       access.afterClick(this.query("nablo_table").playable);
     if (state !== RunState.running)
       this.setEnded(true, state === RunState.failed);
+    this.takeInputs();
   }
 
-  click(name) { return pictures.whenLoaded(() => this.clickNow(name)); }
+  click(name) { return this.queue(() => this.clickNow(name)); }
+
+  // A picture the game showed that did not load ends the run, as it would have in its deal.
+  pictureFailed(path, problem) {
+    this.queue(async () => {
+      if (this.state !== RunState.running)
+        return;
+      this.busy = true;
+      this.finish(await this.module.ccall("nablo_picture_failed", "number", ["string", "string"],
+                                          [path, problem], { async: true }));
+    }, true);
+  }
 
   async clickNow(name) {
     if (this.busy || this.state !== RunState.running)
@@ -264,11 +203,12 @@ class Page {
     access.announce();
   }
 
-  // A key presses a button as a click would, unless the button is disabled.
+  // A key, taken in its turn, or the demo presses a button as a click would, unless the
+  // button is disabled.
   press(name) {
     const button = document.getElementById(name);
     if (button && !button.disabled)
-      return this.click(name);
+      return this.clickNow(name);
     return Promise.resolve();
   }
 
@@ -282,6 +222,7 @@ class Page {
     table.inert = ended;
     document.getElementById("ended").hidden = !ended;
     if (ended) {
+      this.dropInputs();
       document.getElementById("ended-text").textContent = failed
         ? pageWords().failed : pageWords().ended;
       document.getElementById("new-run").focus();
@@ -306,6 +247,13 @@ function sayPageWords() {
 async function main() {
   const module = await createNablo({
     locateFile: (name) => siteFile(name),
+    instantiateWasm: (imports, receive) => {
+      loader.checkedFile("nablo.wasm")
+        .then((data) => WebAssembly.instantiate(data, imports))
+        .then((made) => receive(made.instance, made.module))
+        .catch(() => loader.fail("the game (nablo.wasm)", siteFile("nablo.wasm")));
+      return {};
+    },
     page: {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
@@ -323,10 +271,11 @@ async function main() {
   module.ccall("nablo_set_words", null, ["string"], [nabloWords.records()]);
   sayPageWords();
   const design = JSON.parse(module.UTF8ToString(module._nablo_design()));
-  await document.fonts.load("bold 12px NabloCaptions")
-    .catch(() => Promise.reject(new Error("the captions' font")));
+  await document.fonts.load("bold 12px NabloCaptions").catch(() => Promise.reject(
+    Object.assign(new Error("the captions' font"), { url: siteFile("fonts/captions.woff2") })));
 
   page = new Page(module, design);
+  pictures.onFailure = (path, problem) => page.pictureFailed(path, problem);
   const table = document.getElementById("window");
   page.view = new TableView(table, design, pictures);
   page.aids.refresh();
@@ -352,4 +301,4 @@ async function main() {
   pictures.preload(design.pictures);
 }
 
-main().catch((error) => loader.fail(error.message));
+main().catch((error) => loader.fail(error.message, error.url));

@@ -153,7 +153,7 @@ class TableView {
       img.removeAttribute("src");
       return;
     }
-    // Preloaded and decoded before the first click, so it shows at once.
+    // Shown at once when it has come in, else the moment it arrives.
     img.src = this.pictures.url(path);
     img.hidden = false;
   }

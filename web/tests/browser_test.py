@@ -104,7 +104,7 @@ class Browser:
     def load(self):
         driver = self.driver
         driver.get(self.url)
-        self.wait_for("return document.body.dataset.ready === 'true' && !pictures.loaded",
+        self.wait_for("return document.body.dataset.ready === 'true' && !pictures.pending",
                       "the page to start and its card pictures")
 
     def run(self, script, *args):
@@ -284,6 +284,11 @@ class PageTest(unittest.TestCase):
         self.answer("No")
         self.assertTrue(browser.run("return document.getElementById('window').inert"))
         self.assertIn("ended", browser.driver.find_element("id", "ended").text)
+        # The help and the sound still answer their keys.
+        ActionChains(browser.driver).send_keys(Keys.F1).perform()
+        self.assertTrue(browser.run("return document.getElementById('help').open"))
+        ActionChains(browser.driver).send_keys(Keys.ESCAPE, "m").perform()
+        self.assertIn("sound off", browser.driver.find_element("id", "status").text)
         browser.driver.find_element("id", "new-run").click()
         browser.wait_for("return !page.busy && !document.getElementById('window').inert",
                          "the new run")
@@ -455,7 +460,7 @@ class MissingPictureTest(unittest.TestCase):
                 browser.load()
                 for name in ["BET", "START"]:
                     browser.click(name)
-                self.assertTrue(browser.run("return boxes.open"))
+                browser.wait_for("return boxes.open", "the error box")
                 text = browser.run("return document.getElementById('box-text').textContent")
                 self.assertRegex(text, r'^Cannot load picture "cards\\[dshc]\d+\.jpg" '
                                        r'\(cards/[dshc]\d+\.jpg\): File not found$')

@@ -2,10 +2,13 @@
 """The page on phones and desktops in headless Chromium: the table and its box in view at every
 size and after a rotation, the upright table's sizes on phones and the design's places elsewhere,
 a game by taps, the first visit's bytes, a reload with the network
-off, the keyboard's focus and the question box that Esc cannot take away.
+off, the keyboard's focus and the question box that Esc cannot take away, keys that wait their
+turn on a slow link, a bad copy of a file and a new version with two tabs open.
 
 Usage: device_test.py SITE SCREENSHOT_FOLDER"""
 
+import functools
+import io
 import os
 import shutil
 import sys
@@ -16,6 +19,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
 from browser_test import Browser
+import serve
 
 SITE = SHOTS = None
 FIRST_VISIT_BYTES = 600_000
@@ -74,6 +78,29 @@ BYTES_BEFORE_READY = """
 const [navigation] = performance.getEntriesByType('navigation');
 return performance.getEntriesByType('resource').filter((e) => e.responseEnd <= page.readyAt)
   .reduce((sum, e) => sum + e.transferSize, navigation.transferSize);"""
+
+
+class OnceBadHandler(serve.SiteHandler):
+    """Serves each file named in `bad` once with other content, as a cache could keep it."""
+    bad = set()
+
+    def send_head(self):
+        name = self.path.lstrip("/")
+        if name not in self.bad:
+            return super().send_head()
+        self.bad.discard(name)
+        data = b"\0not this file\n" * 64
+        self.send_response(200)
+        self.send_header("Content-Type", self.guess_type(name))
+        self.send_header("Content-Length", str(len(data)))
+        self.send_header("Cache-Control", serve.IMMUTABLE)
+        self.end_headers()
+        return io.BytesIO(data)
+
+
+def served_name(prefix, suffix):
+    [name] = [n for n in os.listdir(SITE) if n.startswith(prefix) and n.endswith(suffix)]
+    return name
 
 
 class DeviceBrowser(Browser):
@@ -233,10 +260,78 @@ class DeviceTest(unittest.TestCase):
         browser.run("document.activeElement.blur()")
         keys.send_keys(Keys.ESCAPE, Keys.ESCAPE).perform()
         self.assertTrue(browser.run("return boxes.open && document.getElementById('box').open"))
-        browser.answer("Yes", lambda element: element.click())
+        # With the focus outside the box, its first key answers it.
+        browser.run("document.activeElement.blur()")
+        keys.send_keys("y").perform()
+        browser.wait_for("return !page.busy && !boxes.open", "the game to take the answer", 5)
         keys.send_keys("x").perform()
         browser.settled()
         self.assertTrue(browser.run("return page.inPlay()"))
+
+    def test_keys_wait_their_turn_while_pictures_load(self):
+        browser = self.browser
+        browser.driver.execute_cdp_cmd("Network.enable", {})
+        browser.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": False, "latency": 300, "downloadThroughput": 400_000,
+            "uploadThroughput": 400_000})
+        browser.driver.get(browser.url)
+        browser.wait_for("return document.body.dataset.ready === 'true'", "the page", 60)
+        ActionChains(browser.driver).send_keys("bs").perform()
+        browser.wait_for("return page.inPlay()", "B then S to deal", 10)
+        self.assertTrue(browser.run("return pictures.pending"), "the link was not slow enough")
+        browser.wait_for("return [...document.querySelectorAll('#window img:not([hidden])')]"
+                         ".every((img) => img.complete && img.naturalWidth > 0)",
+                         "the dealt cards drawn", 20)
+
+    def test_bad_copy_is_fetched_again(self):
+        for name, again in [(served_name("nablo.", ".wasm"), "retry"),
+                            (served_name("page.", ".js"), "reload")]:
+            with self.subTest(file=name):
+                browser = DeviceBrowser(SITE)
+                self.addCleanup(browser.close)
+                browser.server.RequestHandlerClass = functools.partial(OnceBadHandler,
+                                                                       directory=SITE)
+                OnceBadHandler.bad = {name}
+                browser.driver.get(browser.url)
+                browser.wait_for("return document.body.dataset.ready === 'true'"
+                                 " || !document.getElementById('load-failed').hidden", "a start")
+                if browser.run("return document.body.dataset.ready !== 'true'"):
+                    if again == "retry":
+                        browser.driver.find_element("id", "retry").click()
+                    else:
+                        browser.driver.refresh()
+                browser.wait_for("return document.body.dataset.ready === 'true'", "a good copy")
+
+    def test_new_version_reaches_every_tab(self):
+        site = tempfile.mkdtemp(prefix="nablo-site-")
+        self.addCleanup(shutil.rmtree, site)
+        for entry in os.listdir(SITE):
+            if not entry.startswith("sw.js"):
+                os.symlink(os.path.join(SITE, entry), os.path.join(site, entry))
+        shutil.copyfile(os.path.join(SITE, "sw.js"), os.path.join(site, "sw.js"))
+        browser = DeviceBrowser(site, linked=SITE)
+        self.addCleanup(browser.close)
+        driver = browser.driver
+        tabs = []
+        for _ in range(2):
+            if tabs:
+                driver.switch_to.new_window("tab")
+            browser.load()
+            browser.wait_for("return Boolean(navigator.serviceWorker.controller)", "the worker")
+            tabs.append(driver.current_window_handle)
+        with open(os.path.join(site, "sw.js"), "a") as worker:
+            worker.write("\n// the next version\n")
+        driver.execute_script("navigator.serviceWorker.getRegistration().then((r) => r.update())")
+        for tab in tabs:
+            driver.switch_to.window(tab)
+            browser.wait_for("return !document.getElementById('update').hidden", "the notice")
+        # The first tab brings the new version in; the second one's button still reloads it.
+        for tab in tabs:
+            driver.switch_to.window(tab)
+            browser.run("window.oldPage = true")
+            driver.find_element("id", "update-now").click()
+            browser.wait_for("return !window.oldPage && document.body.dataset.ready === 'true'",
+                             "the new version")
 
     def test_file_that_cannot_load_offers_a_retry(self):
         site = tempfile.mkdtemp(prefix="nablo-site-")
