@@ -63,13 +63,23 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
 
 GameMessageBox::~GameMessageBox() = default;
 
+bool GameMessageBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // The box's window tells when it is first on the screen, which may be only a moment before
+    // another program takes it off again.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        shownOnce_ = true;
+    return QMessageBox::eventFilter(watched, event);
+}
+
 void GameMessageBox::checkShown()
 {
-    const bool onScreen = windowHandle() && windowHandle()->isExposed();
-    shownOnce_ = shownOnce_ || onScreen;
-    // Gone from the screen while the table is not minimised, twice in a row: the window manager
-    // maps and unmaps the table and its boxes one after the other.
-    const bool lost = shownOnce_ && !onScreen && !(window_ && window_->isMinimized());
+    const auto onScreen = [](const QWidget* widget) {
+        return widget && widget->windowHandle() && widget->windowHandle()->isExposed();
+    };
+    // Gone from the screen while the table is on it (not minimised, nor on another desktop),
+    // twice in a row: the window manager maps and unmaps the table and its boxes one by one.
+    const bool lost = shownOnce_ && !onScreen(this) && onScreen(window_);
     missed_ = lost ? missed_ + 1 : 0;
     if (missed_ >= 2)
         done(unanswered);
@@ -99,7 +109,8 @@ void GameMessageBox::showEvent(QShowEvent* event)
     QMessageBox::showEvent(event);
     // Another program may unmap or destroy the box's X window, and Qt still takes the box for
     // shown. A box gone from the screen ends unanswered, and ask() shows it again.
-    if (!shownCheck_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (!shownCheck_ && windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        windowHandle()->installEventFilter(this);
         shownCheck_ = new QTimer(this);
         connect(shownCheck_, &QTimer::timeout, this, &GameMessageBox::checkShown);
         shownCheck_->start(shownCheckMilliseconds);

@@ -41,10 +41,10 @@ startCopy() {
   startGame "$work/game/nablo" "$work/elsewhere"
 }
 
-# Ends the program by closing its window (or by the command $1 on it), which must end it with
-# status 0.
+# Ends the program by closing its window (or destroying it, $1 = destroy), which must end it
+# with status 0.
 closeAndExpectZero() {
-  ${1:-"$closewindow"} "$window"
+  if [ "${1:-}" = destroy ]; then xdotool windowclose "$window"; else "$closewindow" "$window"; fi
   waitExit "$gamePid" 30
   [ "$exitStatus" = 0 ] || fail "closing the window ended the program with status $exitStatus"
   gamePid=
@@ -185,9 +185,9 @@ close_with_box)
   expectQuiet
   # Closed or destroyed before a stake and closed in the middle of a game, the window ends the
   # program with 0.
-  for close in "$closewindow" "xdotool windowclose"; do
+  for how in close destroy; do
     startGame "$game"
-    closeAndExpectZero "$close"
+    closeAndExpectZero "$how"
   done
   startGame "$game"
   clickControl RepertBet
