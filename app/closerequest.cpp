@@ -11,7 +11,7 @@
 
 namespace nablo {
 
-CloseRequestFilter::CloseRequestFilter(QWidget& window, std::function<void()> onClose)
+CloseRequestFilter::CloseRequestFilter(QWidget& window, std::function<void(bool)> onClose)
     : window_(window), onClose_(std::move(onClose))
 {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -32,14 +32,21 @@ bool CloseRequestFilter::nativeEventFilter(const QByteArray& eventType, void* me
     if (deleteWindowAtom_ == 0 || eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+    switch (event->response_type & 0x7f) {
+    case XCB_CLIENT_MESSAGE: {
+        const auto* client = static_cast<const xcb_client_message_event_t*>(message);
+        if (client->format == 32 && client->data.data32[0] == deleteWindowAtom_
+            && client->window == window_.winId())
+            onClose_(false);
+        return false; // Qt still handles it as usual when no box is open
+    }
+    case XCB_DESTROY_NOTIFY:
+        // Qt takes no notice when another program destroys the window.
+        if (static_cast<const xcb_destroy_notify_event_t*>(message)->window == window_.winId())
+            onClose_(true);
         return false;
-    const auto* client = static_cast<const xcb_client_message_event_t*>(message);
-    if (client->format != 32 || client->data.data32[0] != deleteWindowAtom_
-        || client->window != window_.winId())
-        return false;
-    onClose_();
-    return false; // Qt still handles it as usual when no box is open
+    default: return false;
+    }
 }
 
 } // namespace nablo

@@ -1,11 +1,13 @@
 #include "app/datafolder.h"
 
 #include "app/gamepath.h"
+#include "app/translation.h"
 #include "deck/cards.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace nablo {
 
@@ -25,17 +27,26 @@ bool holdsGameData(const QString& folder)
            && QFileInfo(QDir(folder).filePath(QStringLiteral("wav"))).isDir();
 }
 
-QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory)
+namespace {
+QStringList candidates(const QString& workingDirectory, const QString& executableDirectory)
 {
-    const QString candidates[] = {
-        workingDirectory,
-        executableDirectory,
+    QStringList folders{
+        QDir::cleanPath(workingDirectory),
+        QDir::cleanPath(executableDirectory),
         QDir::cleanPath(executableDirectory + "/../share/nablo"),
         QDir::cleanPath(executableDirectory + "/../share/games/nablo"),
     };
+    folders.removeDuplicates();
+    return folders;
+}
+} // namespace
+
+QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory)
+{
+    const QStringList folders = candidates(workingDirectory, executableDirectory);
     // A game without its sounds still plays (each sound beeps); one without its pictures cannot.
     for (bool (*holds)(const QString&) : {holdsGameData, holdsCardPictures}) {
-        for (const QString& folder : candidates) {
+        for (const QString& folder : folders) {
             if (holds(folder))
                 return folder;
         }
@@ -49,7 +60,17 @@ QString enterDataFolder()
         findDataFolder(QDir::currentPath(), QCoreApplication::applicationDirPath());
     if (!folder.isEmpty())
         QDir::setCurrent(folder);
-    return QDir::currentPath();
+    return folder;
+}
+
+QString noCardPicturesMessage()
+{
+    return translated("DataFolder",
+                      QT_TRANSLATE_NOOP("DataFolder",
+                                        "nablo: no folder holds the 52 card pictures in cards/ "
+                                        "(looked in %1); the first deal will fail"))
+        .arg(candidates(QDir::currentPath(), QCoreApplication::applicationDirPath())
+                 .join(QStringLiteral(", ")));
 }
 
 } // namespace nablo

@@ -16,8 +16,11 @@ bool holdsGameData(const QString& folder);
 // card pictures; empty when none does.
 QString findDataFolder(const QString& workingDirectory, const QString& executableDirectory);
 
-// Changes to the folder findDataFolder gives for this process (stays put when it gives none)
-// and returns the working directory afterwards. Needs the application object.
+// Changes to the folder findDataFolder gives for this process and returns it; stays put and
+// returns an empty string when it gives none. Needs the application object.
 QString enterDataFolder();
+
+// The one line that says no folder holds the card pictures, naming the folders looked in.
+QString noCardPicturesMessage();
 
 } // namespace nablo

@@ -3,6 +3,7 @@
 #include "app/translation.h"
 
 #include <QStringList>
+#include <QtGlobal>
 
 #include <xcb/xcb.h>
 
@@ -10,6 +11,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -19,6 +22,26 @@ namespace nablo {
 
 namespace {
 bool isSet(const char* value) { return value && *value; }
+
+// What PlatformStart holds: Qt's messages while the application starts, and the line to say
+// instead when the platform plugin fails.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler passOn = nullptr;
+std::string platformFailure;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", platformFailure.c_str());
+        std::_Exit(2); // Qt would abort right after this
+    }
+    heldMessages.push_back({type, context.category ? context.category : "", text});
+}
 
 bool canOpenX(const char* display)
 {
@@ -89,7 +112,9 @@ std::vector<std::string> candidates(const DisplayEnvironment& environment)
 DisplayChoice chooseDisplay(const DisplayEnvironment& environment)
 {
     bool named = false;
-    for (const std::string& name : candidates(environment)) {
+    const std::vector<std::string> names = candidates(environment);
+    for (auto at = names.begin(); at != names.end(); ++at) {
+        const std::string& name = *at;
         if (name.starts_with("xcb")) {
             if (!isSet(environment.display))
                 continue;
@@ -103,8 +128,12 @@ DisplayChoice chooseDisplay(const DisplayEnvironment& environment)
             if (environment.canOpenWayland())
                 return {DisplayState::Ready, name};
         } else {
-            // offscreen, vnc, eglfs ...: no window system to reach first.
-            return {DisplayState::Ready, name};
+            // offscreen, vnc, eglfs, or a plugin Qt may not have: no window system to reach
+            // first; Qt goes on down the list from here.
+            std::string rest = name;
+            for (auto next = at + 1; next != names.end(); ++next)
+                rest += ";" + *next;
+            return {DisplayState::Ready, rest};
         }
     }
     return {named ? DisplayState::Unreachable : DisplayState::Unset, {}};
@@ -117,15 +146,67 @@ DisplayChoice chooseDisplay()
                           std::getenv("XDG_CURRENT_DESKTOP"), canOpenX, canOpenWayland});
 }
 
+PlatformStart::PlatformStart(const std::string& platform)
+{
+    platformFailure =
+        translated("Display",
+                   QT_TRANSLATE_NOOP("Display",
+                                     "nablo: the Qt platform plugin '%1' is missing or cannot "
+                                     "start; run it on a desktop with QT_QPA_PLATFORM unset, or "
+                                     "headless with: xvfb-run nablo"))
+            .arg(QString::fromStdString(platform))
+            .toLocal8Bit()
+            .toStdString();
+    passOn = qInstallMessageHandler(holdMessage);
+}
+
+PlatformStart::~PlatformStart()
+{
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage& message : heldMessages)
+        passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()),
+               message.text);
+    heldMessages.clear();
+}
+
 QString noDisplayMessage(DisplayState state)
 {
-    if (state == DisplayState::Unset)
-        return translated(
-            "Display",
-            QT_TRANSLATE_NOOP(
+    if (state == DisplayState::Unset) {
+        // Unset: every display the platforms named need is unset. With one of the two named,
+        // the other may well be set, and is said to be so.
+        const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+        const QStringList names = platform.split(QLatin1Char(';'));
+        const auto listed = [&names](const char* prefix) {
+            return std::any_of(names.begin(), names.end(), [prefix](const QString& name) {
+                return name.startsWith(QLatin1String(prefix));
+            });
+        };
+        const bool x = listed("xcb");
+        const bool wayland = listed("wayland");
+        if (x == wayland)
+            return translated(
                 "Display",
-                "nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
-                "desktop, or headless with: xvfb-run nablo"));
+                QT_TRANSLATE_NOOP(
+                    "Display",
+                    "nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a "
+                    "desktop, or headless with: xvfb-run nablo"));
+        const char* needed = x ? "DISPLAY" : "WAYLAND_DISPLAY";
+        const char* other = x ? "WAYLAND_DISPLAY" : "DISPLAY";
+        if (qEnvironmentVariableIsEmpty(other))
+            return translated("Display",
+                              QT_TRANSLATE_NOOP("Display",
+                                                "nablo: no display found (QT_QPA_PLATFORM=%1 "
+                                                "needs %2, which is unset); run it on a desktop, "
+                                                "or headless with: xvfb-run nablo"))
+                .arg(platform, QLatin1String(needed));
+        return translated("Display",
+                          QT_TRANSLATE_NOOP("Display",
+                                            "nablo: no display found (QT_QPA_PLATFORM=%1 needs "
+                                            "%2, which is unset; %3 is set but not used); run it "
+                                            "on a desktop, or headless with: xvfb-run nablo"))
+            .arg(platform, QLatin1String(needed),
+                 QStringLiteral("%1=%2").arg(QLatin1String(other), qEnvironmentVariable(other)));
+    }
     QStringList named;
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
         if (!qEnvironmentVariableIsEmpty(variable))

@@ -34,6 +34,18 @@ DisplayChoice chooseDisplay(const DisplayEnvironment& environment);
 // The same for this process, with real connection attempts.
 DisplayChoice chooseDisplay();
 
+// Qt ends the program with a core dump when its platform plugin is missing or cannot start.
+// While one of these lives, around the construction of the application, Qt's messages are held:
+// a fatal one becomes one line naming the plugin (platform, as chosen) and exit status 2. The
+// messages held are passed on at its end.
+class PlatformStart {
+public:
+    explicit PlatformStart(const std::string& platform);
+    ~PlatformStart();
+    PlatformStart(const PlatformStart&) = delete;
+    PlatformStart& operator=(const PlatformStart&) = delete;
+};
+
 // The one line that tells the player why the game cannot open its window (state is Unset or
 // Unreachable), naming the displays of this process that were tried.
 QString noDisplayMessage(DisplayState state);

@@ -39,12 +39,17 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
             statsWindow_->refresh();
     });
     view_.aids().setStatisticsRequest([this] { showStatistics(); });
-    // Closing the window while a box is open ends the program as soon as the box is gone.
+    // Closing the window while a box is open ends the program as soon as the box is gone. A
+    // window another program destroys leaves its box open until the answer, then ends the
+    // program; with no box open, at once.
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        closeFilter_.emplace(view_, [this] {
+        closeFilter_.emplace(view_, [this](bool destroyed) {
             if (QWidget* box = QApplication::activeModalWidget()) {
                 platform_.endAfterAnswer();
-                box->close();
+                if (!destroyed)
+                    box->close();
+            } else if (destroyed) {
+                view_.close();
             }
         });
         QCoreApplication::instance()->installNativeEventFilter(&*closeFilter_);

@@ -9,6 +9,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -27,11 +28,14 @@ int main(int argc, char* argv[])
     if (!display.platform.empty())
         qputenv("QT_QPA_PLATFORM", display.platform.c_str());
 
+    std::optional<nablo::PlatformStart> platformStart(std::in_place, display.platform);
     QApplication application(argc, argv);
+    platformStart.reset();
     nablo::installTranslation();
     QApplication::setStyle(new nablo::DialogStyle);
     nablo::installCaptionFace();
-    nablo::enterDataFolder();
+    if (nablo::enterDataFolder().isEmpty())
+        std::fprintf(stderr, "%s\n", nablo::noCardPicturesMessage().toLocal8Bit().constData());
 
     nablo::Game game;
     if (const auto status = game.load())

@@ -4,18 +4,15 @@
 #include "session/guard.h"
 
 #include <QAbstractButton>
-#include <QAbstractNativeEventFilter>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <functional>
 #include <utility>
 
 namespace nablo {
@@ -41,30 +38,8 @@ QString boxText(const std::string& text)
 // What exec() returns for a box that ended without an answer.
 constexpr int unanswered = -1;
 
-// Tells when another program destroys an X window of ours. Qt does not: its widget stays open
-// without a window, out of sight and out of reach.
-class DestroyWatch : public QAbstractNativeEventFilter {
-public:
-    DestroyWatch(WId window, std::function<void()> onDestroyed)
-        : window_(window), onDestroyed_(std::move(onDestroyed))
-    {
-    }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
-    {
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) == XCB_DESTROY_NOTIFY
-            && static_cast<const xcb_destroy_notify_event_t*>(message)->window == window_)
-            onDestroyed_();
-        return false;
-    }
-
-private:
-    WId window_;
-    std::function<void()> onDestroyed_;
-};
+// How often an open box looks whether it is still on the screen.
+constexpr int shownCheckMilliseconds = 250;
 } // namespace
 
 GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
@@ -100,6 +75,28 @@ GameMessageBox::GameMessageBox(const MessageBox& box, QWidget* window)
 
 GameMessageBox::~GameMessageBox() = default;
 
+bool GameMessageBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // The box's window tells when it is first on the screen, which may be only a moment before
+    // another program takes it off again.
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed())
+        shownOnce_ = true;
+    return QMessageBox::eventFilter(watched, event);
+}
+
+void GameMessageBox::checkShown()
+{
+    const auto onScreen = [](const QWidget* widget) {
+        return widget && widget->windowHandle() && widget->windowHandle()->isExposed();
+    };
+    // Gone from the screen while the table is on it (not minimised, nor on another desktop),
+    // twice in a row: the window manager maps and unmaps the table and its boxes one by one.
+    const bool lost = shownOnce_ && !onScreen(this) && onScreen(window_);
+    missed_ = lost ? missed_ + 1 : 0;
+    if (missed_ >= 2)
+        done(unanswered);
+}
+
 int GameMessageBox::ask(const MessageBox& box, QWidget* window)
 {
     for (;;) {
@@ -122,13 +119,13 @@ void GameMessageBox::showEvent(QShowEvent* event)
 {
     // The box has its final size once QMessageBox has laid it out, and is not yet on screen.
     QMessageBox::showEvent(event);
-    if (question_ && !destroyWatch_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        // A question whose window another program destroyed ends unanswered; ask() asks again.
-        destroyWatch_ = std::make_unique<DestroyWatch>(winId(), [this] {
-            QMetaObject::invokeMethod(
-                this, [this] { done(unanswered); }, Qt::QueuedConnection);
-        });
-        QCoreApplication::instance()->installNativeEventFilter(destroyWatch_.get());
+    // Another program may unmap or destroy the box's X window, and Qt still takes the box for
+    // shown. A box gone from the screen ends unanswered, and ask() shows it again.
+    if (!shownCheck_ && windowHandle() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        windowHandle()->installEventFilter(this);
+        shownCheck_ = new QTimer(this);
+        connect(shownCheck_, &QTimer::timeout, this, &GameMessageBox::checkShown);
+        shownCheck_->start(shownCheckMilliseconds);
     }
     if (!window_ || !window_->isVisible())
         return;

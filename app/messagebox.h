@@ -5,9 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include <memory>
-
-class QAbstractNativeEventFilter;
+class QTimer;
 
 namespace nablo {
 
@@ -15,15 +13,16 @@ namespace nablo {
 // title bar below the card counter and the pay tables, so the player still reads how the game
 // ended. A question is answered by Yes or No only: Esc and the window manager's close button leave
 // it open; an OK box closes on them as any box does. No box offers a maximize or minimize button.
-// Should another program destroy a question's window, the question shows again.
+// Should another program unmap or destroy the box's window, the box shows again; one minimised
+// with the window waits for the window to come back.
 class GameMessageBox : public QMessageBox {
     Q_OBJECT
 public:
     GameMessageBox(const MessageBox& box, QWidget* window);
     ~GameMessageBox() override;
 
-    // Shows a box of the game over window and waits for its answer, a StandardButton. A question
-    // whose window is taken away from outside without an answer opens again.
+    // Shows a box of the game over window and waits for its answer, a StandardButton. A box
+    // taken off the screen from outside without an answer opens again.
     static int ask(const MessageBox& box, QWidget* window);
 
     // Where a box of this size opens over window (client area at windowArea, in screen
@@ -34,11 +33,16 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void checkShown();
+
     QPointer<QWidget> window_;
     bool question_;
-    std::unique_ptr<QAbstractNativeEventFilter> destroyWatch_;
+    QTimer* shownCheck_ = nullptr;
+    bool shownOnce_ = false;
+    int missed_ = 0;
 };
 
 } // namespace nablo

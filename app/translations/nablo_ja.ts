@@ -249,10 +249,29 @@ Press F1 in the game for its keys. The game needs a display (X11 or Wayland).
     </message>
 </context>
 <context>
+    <name>DataFolder</name>
+    <message>
+        <source>nablo: no folder holds the 52 card pictures in cards/ (looked in %1); the first deal will fail</source>
+        <translation>nablo: 52 枚のカードの画像を cards/ に持つフォルダーがありません (探した場所: %1)。最初に配るときに失敗します</translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
+    <message>
+        <source>nablo: the Qt platform plugin &apos;%1&apos; is missing or cannot start; run it on a desktop with QT_QPA_PLATFORM unset, or headless with: xvfb-run nablo</source>
+        <translation>nablo: Qt のプラットフォームプラグイン &apos;%1&apos; がないか、起動できません。QT_QPA_PLATFORM を設定せずにデスクトップで起動するか、画面なしなら xvfb-run nablo で起動してください</translation>
+    </message>
     <message>
         <source>nablo: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it on a desktop, or headless with: xvfb-run nablo</source>
         <translation>nablo: ディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。デスクトップで起動するか、画面なしなら xvfb-run nablo で起動してください</translation>
+    </message>
+    <message>
+        <source>nablo: no display found (QT_QPA_PLATFORM=%1 needs %2, which is unset); run it on a desktop, or headless with: xvfb-run nablo</source>
+        <translation>nablo: ディスプレイがありません (QT_QPA_PLATFORM=%1 には %2 が必要ですが、設定されていません)。デスクトップで起動するか、画面なしなら xvfb-run nablo で起動してください</translation>
+    </message>
+    <message>
+        <source>nablo: no display found (QT_QPA_PLATFORM=%1 needs %2, which is unset; %3 is set but not used); run it on a desktop, or headless with: xvfb-run nablo</source>
+        <translation>nablo: ディスプレイがありません (QT_QPA_PLATFORM=%1 には %2 が必要ですが、設定されていません。%3 は設定されていますが使われません)。デスクトップで起動するか、画面なしなら xvfb-run nablo で起動してください</translation>
     </message>
     <message>
         <source>nablo: cannot open the display (%1); run it on a desktop, or headless with: xvfb-run nablo</source>

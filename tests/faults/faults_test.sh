@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real game on a machine that lets it down: broken card pictures, a stray cards folder in
 # the working directory, missing sounds, no sound device, the display going away, the window
-# closed with a box open. The program must tell the
+# closed or destroyed with a box open. The program must tell the
 # player, or play on, and must never crash or hang.
 # Usage: faults_test.sh MODE <nablo> <captionshot> <closewindow> <folder for the screenshots>
 set -u
@@ -41,9 +41,10 @@ startCopy() {
   startGame "$work/game/nablo" "$work/elsewhere"
 }
 
-# Ends the program by closing its window, which must end it with status 0.
+# Ends the program by closing its window (or destroying it, $1 = destroy), which must end it
+# with status 0.
 closeAndExpectZero() {
-  "$closewindow" "$window"
+  if [ "${1:-}" = destroy ]; then xdotool windowclose "$window"; else "$closewindow" "$window"; fi
   waitExit "$gamePid" 30
   [ "$exitStatus" = 0 ] || fail "closing the window ended the program with status $exitStatus"
   gamePid=
@@ -54,6 +55,10 @@ closeAndExpectZero() {
 brokenCards() {
   copyGame "$1"
   startCopy
+  case $1 in no-cards | empty-cards)
+    grep -q "^nablo: no folder holds the 52 card pictures" "$work/game.err" ||
+      fail "the start said nothing of the missing card pictures" ;;
+  esac
   clickControl RepertBet
   local box
   box=$(findWindow "NABLO ver0.9" 30) || { fail "no error box opened"; return; }
@@ -165,9 +170,25 @@ close_with_box)
   [ "$(openBox)" = "$box" ] || fail "a close request closed the end-of-game box"
   answerNoAndExpectZero "$box"
   expectQuiet
-  # Closed before a stake and in the middle of a game, the window ends the program with 0.
+  # Destroyed under its open box by another program, the window leaves the box until it is
+  # answered, and Yes then ends the program with 0.
   startGame "$game"
-  closeAndExpectZero
+  clickControl RepertBet
+  playToTheEnd || finish
+  xdotool windowclose "$window"
+  sleep 1
+  box=$(openBox) || fail "the box went with the destroyed window"
+  pressOnBox "$box" y || fail "the box does not take the keyboard"
+  waitExit "$gamePid" 10
+  gamePid=
+  [ "$exitStatus" = 0 ] || fail "Yes under the destroyed window ended the program with status $exitStatus"
+  expectQuiet
+  # Closed or destroyed before a stake and closed in the middle of a game, the window ends the
+  # program with 0.
+  for how in close destroy; do
+    startGame "$game"
+    closeAndExpectZero "$how"
+  done
   startGame "$game"
   clickControl RepertBet
   waitForDeal

@@ -208,6 +208,7 @@ private slots:
         QCOMPARE(choose("xcb", "", "").state, DisplayState::Unset);
         QCOMPARE(choose(nullptr, ":9", "wayland-9").state, DisplayState::Unreachable);
         QCOMPARE(choose("offscreen", nullptr, nullptr).platform, std::string("offscreen"));
+        QCOMPARE(choose("nosuch;xcb", ":9", nullptr).platform, std::string("nosuch;xcb"));
         xAnswers = true;
         QCOMPARE(choose(nullptr, ":0", "wayland-9").platform, std::string("xcb"));
         QCOMPARE(choose("wayland", ":0", "wayland-9").state, DisplayState::Unreachable);

@@ -2,9 +2,9 @@
 # The end-of-game box under a real window manager (openbox): a game played to its end with the
 # real mouse, then where the box opened (it must hide neither the card counter nor the two pay
 # tables), whether the window manager lets the box or the window be maximized (it must not),
-# that neither Esc nor the close request on the question ends it or the program, and that the
-# question shows again when its window is destroyed from outside. Yes then goes on to the next
-# stake.
+# that neither Esc nor the close request on the question ends it or the program, that the
+# question shows again when its window is destroyed or unmapped from outside and waits for the
+# table when minimised with it. Yes then goes on to the next stake.
 # Usage: box_test.sh <nablo> <captionshot> <closewindow> <folder for the screenshot>
 set -u
 game=$1
@@ -65,10 +65,17 @@ sleep 1
 kill -0 "$gamePid" 2>/dev/null || fail "the program ended on Esc or a close request on the box"
 [ "$(openBox)" = "$box" ] || fail "the box closed on Esc or a close request"
 
-# A question whose window another program destroys shows again.
-xdotool windowclose "$box"
-sleep 0.5
-box=$(findWindow "ゲームオーバー" 10) || fail "the question did not show again after its window was destroyed"
+# A question whose window another program destroys or unmaps shows again within a second.
+for how in windowclose windowunmap; do
+  xdotool "$how" "$box"
+  box=$(findWindow "ゲームオーバー" 2) || fail "the question did not show again after $how"
+done
+# Minimised with the table, it stays away until the table is restored.
+xdotool windowminimize --sync "$window"
+sleep 1.5
+openBox >/dev/null && fail "the box showed while the table was minimised"
+xdotool windowactivate "$window"
+box=$(findWindow "ゲームオーバー" 2) || fail "the box did not come back with the table"
 
 # Yes goes on to the next game; closing the window then ends the program with status 0.
 pressOnBox "$box" y || fail "the box does not take the keyboard"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Without a window system to reach (none named, a stale DISPLAY, a Wayland socket that is not
-# there) the game must say so in one line and exit 2, never abort in Qt.
+# there, a platform plugin that is missing or fails) the game must say so in one line and exit
+# 2, never abort in Qt.
 set -u
 game=$1
 
@@ -28,4 +29,9 @@ expectNoDisplay "no display found"
 expectNoDisplay "cannot open the display" DISPLAY=:97
 expectNoDisplay "cannot open the display" WAYLAND_DISPLAY=wayland-97
 expectNoDisplay "cannot open the display" WAYLAND_DISPLAY=wayland-97 DISPLAY=:97 QT_QPA_PLATFORM="wayland;xcb"
+# A display set that the platform asked for does not use, and platform plugins that are missing
+# or cannot start.
+expectNoDisplay "no display found .*DISPLAY=:97 is set" DISPLAY=:97 QT_QPA_PLATFORM=wayland
+expectNoDisplay "the Qt platform plugin 'nosuch'" QT_QPA_PLATFORM=nosuch
+expectNoDisplay "the Qt platform plugin 'wayland'" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=w-0 WAYLAND_SOCKET=99
 exit "$fail"
