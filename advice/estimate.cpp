@@ -39,8 +39,8 @@ TableEstimate::TableEstimate(const Form1& form, int rollouts, ChoiceFunction pol
 
 TableEstimate::TableEstimate(const Form1& form, int rollouts, ChoiceFunction policy,
                              std::uint64_t seed)
-    : table_(form), policy_(policy), seed_(seed), rollouts_(rollouts),
-      slots_(playableSlots(form)), preferred_(0)
+    : table_(form), policy_(policy), seed_(seed), rollouts_(rollouts), slots_(playableSlots(form)),
+      preferred_(0)
 {
     Xoshiro128 choices(seed);
     if (!slots_.empty())

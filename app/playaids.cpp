@@ -57,7 +57,8 @@ void fillFrame(QPainter& painter, const QRect& frame, const QColor& colour)
 PlayAids::PlayAids(TableView& view, const Form1& form)
     : view_(view), session_(form), worker_([this] {
           // On the worker's thread: the window's thread collects what it finished.
-          QMetaObject::invokeMethod(this, [this] { estimateTimer_.start(); }, Qt::QueuedConnection);
+          QMetaObject::invokeMethod(
+              this, [this] { estimateTimer_.start(); }, Qt::QueuedConnection);
       })
 {
     session_.setChangeListener([this] { sessionChanged(); });

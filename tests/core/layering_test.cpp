@@ -11,8 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The core's folders, each depending only on those before it.
-constexpr std::array<const char*, 6> layers{"table", "deck", "wager", "game", "advice",
-                                            "session"};
+constexpr std::array<const char*, 6> layers{"table", "deck", "wager", "game", "advice", "session"};
 
 int layerOf(const std::string& folder)
 {
