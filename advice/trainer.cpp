@@ -5,15 +5,12 @@
 #include "game/state.h"
 #include "table/form.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace nablo {
 
 namespace {
-
-// The two-sided 95 % point of the normal distribution; with hundreds of continuations the
-// t distribution is no different.
-constexpr double z95 = 1.959963984540054;
 
 double mean(const std::vector<double>& values)
 {
@@ -26,17 +23,19 @@ double mean(const std::vector<double>& values)
 // Half the width of the 95 % interval of the mean of values.
 double halfWidth(const std::vector<double>& values)
 {
-    if (values.size() < 2)
-        return 0;
-    const double n = static_cast<double>(values.size());
     const double m = mean(values);
     double squares = 0;
     for (double v : values)
         squares += (v - m) * (v - m);
-    return z95 * std::sqrt(squares / (n - 1) / n);
+    return halfWidth95(squares, static_cast<double>(values.size()));
 }
 
 } // namespace
+
+double halfWidth95(double squares, double n)
+{
+    return n < 2 ? 0 : z95 * std::sqrt(std::max(0.0, squares / (n - 1) / n));
+}
 
 std::uint64_t tableSeed(const Form1& form)
 {

@@ -9,6 +9,14 @@ namespace nablo {
 
 class Form1;
 
+// The two-sided 95 % point of the normal distribution; with hundreds of values the t
+// distribution is no different.
+inline constexpr double z95 = 1.959963984540054;
+
+// Half the width of the 95 % interval of a mean of n values whose squared deviations from their
+// mean add up to squares; 0 for fewer than two values.
+double halfWidth95(double squares, double n);
+
 // The advisor's estimate of one playable slot, with the 95 % interval of its mean.
 struct SlotEstimate {
     int slot = 0;

@@ -4,6 +4,8 @@
 #include "table/design.h"
 #include "web/json.h"
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 
 namespace nablo::web {
@@ -30,19 +32,23 @@ std::string_view alignName(Align align)
     return "center";
 }
 
-std::string controlJson(const ControlDesign& d)
+Json controlJson(const ControlDesign& d)
 {
     // Geometry in CSS pixels, as the desktop window places its widgets.
-    return "{\"name\":" + quoted(d.name) + ",\"kind\":\"" + std::string(kindName(d.kind))
-           + "\",\"left\":" + std::to_string(d.left / twipsPerPixel)
-           + ",\"top\":" + std::to_string(d.top / twipsPerPixel)
-           + ",\"width\":" + std::to_string(d.width / twipsPerPixel) + ",\"height\":"
-           + std::to_string(d.height / twipsPerPixel) + ",\"caption\":" + quoted(d.caption)
-           + ",\"fore\":\"" + cssColour(d.fore) + "\",\"back\":\"" + cssColour(d.back)
-           + "\",\"transparent\":" + (d.transparent ? "true" : "false")
-           + ",\"border\":" + (d.border ? "true" : "false") + ",\"align\":\""
-           + std::string(alignName(d.align)) + "\",\"fontPoints\":" + std::to_string(d.fontSize)
-           + ",\"tabIndex\":" + std::to_string(d.tabIndex) + "}";
+    return {{"name", d.name},
+            {"kind", kindName(d.kind)},
+            {"left", d.left / twipsPerPixel},
+            {"top", d.top / twipsPerPixel},
+            {"width", d.width / twipsPerPixel},
+            {"height", d.height / twipsPerPixel},
+            {"caption", d.caption},
+            {"fore", cssColour(d.fore)},
+            {"back", cssColour(d.back)},
+            {"transparent", d.transparent},
+            {"border", d.border},
+            {"align", alignName(d.align)},
+            {"fontPoints", fixed(d.fontSize, 6)},
+            {"tabIndex", d.tabIndex}};
 }
 
 } // namespace
@@ -58,17 +64,18 @@ std::string sitePath(std::string path)
 
 std::string designJson()
 {
-    std::string json = "{\"width\":" + std::to_string(windowWidthTwips / twipsPerPixel)
-                       + ",\"height\":" + std::to_string(windowHeightTwips / twipsPerPixel)
-                       + ",\"caption\":" + quoted(windowCaption) + ",\"background\":\""
-                       + cssColour(windowBackground) + "\",\"controls\":[";
-    for (std::size_t i = 0; i < windowDesign.size(); ++i)
-        json += (i ? "," : "") + controlJson(windowDesign[i]);
-    json += "],\"pictures\":[";
-    for (std::int16_t code = 1; code <= 52; ++code) {
-        json += (code > 1 ? "," : "") + quoted(sitePath(CA(code)));
-    }
-    return json + "]}";
+    Json controls = Json::array();
+    for (const ControlDesign& control : windowDesign)
+        controls.push_back(controlJson(control));
+    Json pictures = Json::array();
+    for (std::int16_t code = 1; code <= 52; ++code)
+        pictures.push_back(sitePath(CA(code)));
+    return jsonText({{"width", windowWidthTwips / twipsPerPixel},
+                     {"height", windowHeightTwips / twipsPerPixel},
+                     {"caption", windowCaption},
+                     {"background", cssColour(windowBackground)},
+                     {"controls", controls},
+                     {"pictures", pictures}});
 }
 
 } // namespace nablo::web

@@ -1,15 +1,8 @@
 #include "web/json.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdio>
 
 namespace nablo::web {
-
-std::string quoted(std::string_view text)
-{
-    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
 
 std::string cssColour(Rgb colour)
 {

@@ -211,6 +211,23 @@ TEST(Simulator, JudgingLeavesTheGamesAsTheyWere)
     EXPECT_GT(watched.givenUpMicro, 0);
 }
 
+TEST(Strength, EachStrategyBeatsTheNextWeakerGameForGame)
+{
+    // Credits a game over 20,000 seeded games, paired, beyond the 95 % interval.
+    const std::tuple<const char*, const char*, double> pairs[] = {{"tuned", "heuristic", 1.0},
+                                                                  {"heuristic", "first", 0.3}};
+    for (const auto& [strong, weak, lead] : pairs) {
+        const sim::Options o =
+            options({"--games", "20000", "--seed", "1", "--strategy", strong, "--versus", weak});
+        std::atomic<long long> progress{0};
+        const sim::Tally t = sim::simulate(o, progress);
+        const sim::MeanInterval gain = sim::meanInterval(static_cast<double>(t.paid - t.versusPaid),
+                                                         static_cast<double>(t.pairSquares), 20000);
+        EXPECT_GE(gain.mean, lead) << strong << " over " << weak;
+        EXPECT_GT(gain.mean - gain.halfWidth, 0) << strong << " over " << weak;
+    }
+}
+
 TEST(Simulator, BadOptionsAreRefusedWithAReason)
 {
     for (const auto& args :

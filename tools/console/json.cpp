@@ -10,11 +10,6 @@ std::string line(const Event& event)
     return printable(event.dump(-1, ' ', false, Event::error_handler_t::replace)) + "\n";
 }
 
-std::string quoted(std::string_view text)
-{
-    return printable(Event(text).dump(-1, ' ', false, Event::error_handler_t::replace));
-}
-
 std::string printable(std::string_view text)
 {
     constexpr char hex[] = "0123456789abcdef";

@@ -14,8 +14,6 @@ using Event = nlohmann::ordered_json;
 
 // The event as one line of JSON Lines, its text in UTF-8 as it is but for control characters.
 std::string line(const Event& event);
-// A JSON string literal of UTF-8 text.
-std::string quoted(std::string_view text);
 // The text with every control character written as \u00NN and every byte that is not part of
 // UTF-8 as \xNN, so that nothing printed can steer a terminal. In JSON text, where the library
 // leaves only DEL and the C1 controls unescaped, and only inside strings, the result is JSON too.

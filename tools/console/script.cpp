@@ -13,6 +13,7 @@
 #include "game/start.h"
 #include "json.h"
 #include "lines.h"
+#include "session/jsontext.h"
 #include "table/board.h"
 #include "table/errors.h"
 #include "table/form.h"
@@ -201,7 +202,7 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
     if (name == "CA") {
         expectCount(words, 3, "call CA CODE");
         const auto code = integer<std::int16_t>(words[2], "the card code");
-        return [this, code] { result(console::quoted(CA(code))); };
+        return [this, code] { result(printable(nablo::quoted(CA(code)))); };
     }
     if (name == "D_CHECK") {
         expectCount(words, 3, "call D_CHECK CODE");

@@ -1,6 +1,10 @@
 #include "report.h"
 
 #include "advice/advisor.h"
+#include "advice/trainer.h"
+#include "session/jsontext.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cmath>
 #include <cstdio>
@@ -77,26 +81,26 @@ std::string extraText(const Options& options, const Tally& tally)
     return out;
 }
 
-std::string extraJson(const Options& options, const Tally& tally)
+void addExtraJson(const Options& options, const Tally& tally, Json& out)
 {
-    std::string out;
     if (options.calibration) {
         const Calibration c = calibration(tally);
-        out += ",\"calibration\":{\"figure_rollouts\":" + std::to_string(adviceRollouts)
-               + ",\"play_rollouts\":" + std::to_string(options.rollouts) + ",\"figure_mean\":"
-               + format("%.6f", c.figure) + ",\"pay_mean\":" + format("%.6f", c.pay)
-               + ",\"difference\":" + format("%.6f", c.gap.mean) + ",\"difference_ci95\":["
-               + format("%.6f", c.gap.mean - c.gap.halfWidth) + ","
-               + format("%.6f", c.gap.mean + c.gap.halfWidth) + "]}";
+        out["calibration"] = {
+            {"figure_rollouts", adviceRollouts},
+            {"play_rollouts", options.rollouts},
+            {"figure_mean", fixed(c.figure, 6)},
+            {"pay_mean", fixed(c.pay, 6)},
+            {"difference", fixed(c.gap.mean, 6)},
+            {"difference_ci95",
+             {fixed(c.gap.mean - c.gap.halfWidth, 6), fixed(c.gap.mean + c.gap.halfWidth, 6)}}};
     }
     if (options.versus) {
         const Versus v = versus(options, tally);
-        out += ",\"versus\":{\"strategy\":\"" + std::string(options.versus->name)
-               + "\",\"return_to_player\":" + format("%.6f", v.otherReturn)
-               + ",\"difference\":" + format("%.6f", v.difference) + ",\"difference_ci95\":["
-               + format("%.6f", v.low) + "," + format("%.6f", v.high) + "]}";
+        out["versus"] = {{"strategy", options.versus->name},
+                         {"return_to_player", fixed(v.otherReturn, 6)},
+                         {"difference", fixed(v.difference, 6)},
+                         {"difference_ci95", {fixed(v.low, 6), fixed(v.high, 6)}}};
     }
-    return out;
 }
 
 } // namespace
@@ -105,8 +109,7 @@ MeanInterval meanInterval(double sum, double squares, double n)
 {
     MeanInterval m;
     m.mean = n > 0 ? sum / n : 0;
-    const double variance = n > 1 ? (squares - n * m.mean * m.mean) / (n - 1) : 0;
-    m.halfWidth = n > 0 ? 1.96 * std::sqrt(std::max(0.0, variance) / n) : 0;
+    m.halfWidth = halfWidth95(squares - n * m.mean * m.mean, n);
     return m;
 }
 
@@ -120,7 +123,7 @@ Summary summarize(const Options& options, const Tally& tally, double seconds)
     const double variance = n > 1 ? (squares - n * s.meanPay * s.meanPay) / (n - 1) : 0;
     s.sdPay = std::sqrt(std::max(0.0, variance));
     s.returnToPlayer = s.meanPay / units;
-    const double halfWidth = 1.96 * s.sdPay / std::sqrt(n) / units;
+    const double halfWidth = halfWidth95(squares - n * s.meanPay * s.meanPay, n) / units;
     s.ciLow = s.returnToPlayer - halfWidth;
     s.ciHigh = s.returnToPlayer + halfWidth;
     s.gamesPerSecond = seconds > 0 ? n / seconds : 0;
@@ -167,38 +170,36 @@ std::string textReport(const Options& options, const Tally& tally, const Summary
 std::string jsonReport(const Options& options, const Tally& tally, const Summary& s)
 {
     const double n = static_cast<double>(tally.games);
-    std::string out = "{";
-    out += "\"games\":" + std::to_string(tally.games);
-    out += ",\"strategy\":\"" + std::string(options.strategy->name) + "\"";
-    out += ",\"stake_units\":" + std::to_string(options.stake.units);
-    out += ",\"betx10\":" + std::string(options.stake.allAtOnce ? "true" : "false");
-    out += ",\"seed\":" + std::to_string(options.seed);
-    out += ",\"return_to_player\":" + format("%.6f", s.returnToPlayer);
-    out += ",\"return_to_player_ci95\":[" + format("%.6f", s.ciLow) + "," + format("%.6f", s.ciHigh)
-           + "]";
-    out += ",\"pay_mean\":" + format("%.6f", s.meanPay);
-    out += ",\"pay_sd\":" + format("%.6f", s.sdPay);
-    out += ",\"first_pass_rate\":" + format("%.8f", tally.firstPassDone / n);
-    out += ",\"all_cards_rate\":" + format("%.8f", tally.allCards / n);
-    out += ",\"cards_placed\":{";
-    const auto tiers = tierNames();
-    for (std::size_t i = 0; i < tiers.size(); ++i)
-        out += std::string(i ? "," : "") + "\"" + tiers[i]
-               + "\":" + format("%.8f", tally.tiers[i] / n);
-    out += "},\"hits_per_game\":{";
-    for (std::size_t i = 0; i < handNames.size(); ++i)
-        out += std::string(i ? "," : "") + "\"" + handNames[i]
-               + "\":" + format("%.8f", tally.hits[i] / n);
-    out += "},\"games_per_second\":" + format("%.1f", s.gamesPerSecond);
+    const auto rates = [n](const auto& names, const auto& counts) {
+        Json rate;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            rate[names[i]] = fixed(counts[i] / n, 8);
+        return rate;
+    };
+    Json out = {{"games", tally.games},
+                {"strategy", options.strategy->name},
+                {"stake_units", options.stake.units},
+                {"betx10", options.stake.allAtOnce},
+                {"seed", options.seed},
+                {"return_to_player", fixed(s.returnToPlayer, 6)},
+                {"return_to_player_ci95", {fixed(s.ciLow, 6), fixed(s.ciHigh, 6)}},
+                {"pay_mean", fixed(s.meanPay, 6)},
+                {"pay_sd", fixed(s.sdPay, 6)},
+                {"first_pass_rate", fixed(tally.firstPassDone / n, 8)},
+                {"all_cards_rate", fixed(tally.allCards / n, 8)},
+                {"cards_placed", rates(tierNames(), tally.tiers)},
+                {"hits_per_game", rates(handNames, tally.hits)},
+                {"games_per_second", fixed(s.gamesPerSecond, 1)}};
     if (options.check)
-        out += ",\"invariant_violations\":" + std::to_string(tally.violations);
-    if (options.judge)
-        out += ",\"given_up_per_game\":" + format("%.6f", tally.givenUpMicro / 1e6 / n)
-               + ",\"judged\":" + std::to_string(tally.judged) + ",\"matched_share\":"
-               + format("%.6f", static_cast<double>(tally.matched) / std::max(1LL, tally.judged));
-    out += extraJson(options, tally);
-    out += "}\n";
-    return out;
+        out["invariant_violations"] = tally.violations;
+    if (options.judge) {
+        out["given_up_per_game"] = fixed(tally.givenUpMicro / 1e6 / n, 6);
+        out["judged"] = tally.judged;
+        out["matched_share"] =
+            fixed(static_cast<double>(tally.matched) / std::max(1LL, tally.judged), 6);
+    }
+    addExtraJson(options, tally, out);
+    return jsonText(out) + "\n";
 }
 
 } // namespace nablo::sim
