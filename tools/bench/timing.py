@@ -4,12 +4,16 @@ and to the table being ready for a click, from a click to the repaint that shows
 and the advice (H) by the count of playable slots: worked out on the spot, and after the idle
 time has worked on it (medians). Prints the figures; it asserts nothing.
 
-Usage: timing.py SITE"""
+Usage: tools/bench/timing.py SITE"""
 
+import os
 import statistics
 import sys
 import time
 
+# The browser tests' helpers drive Chromium for the timings too.
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "web", "tests"))
 from browser_test import Browser
 
 # Clicks the control, waits for the game to return, then for the next frame to be painted.

@@ -5,12 +5,16 @@ the time to the first paint, to the table ready for a click and to a BET clicked
 taken by the game, and the bytes transferred until then, the median of several visits, each
 with an empty cache. Keeps a screenshot of the page while it loads. Asserts nothing.
 
-Usage: slow_network.py SITE [VISITS [SCREENSHOT]]"""
+Usage: tools/bench/slow_network.py SITE [VISITS [SCREENSHOT]]"""
 
+import os
 import statistics
 import sys
 import time
 
+# The browser tests' helpers drive Chromium for the timings too.
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "web", "tests"))
 from browser_test import Browser
 from device_test import BYTES_BEFORE_READY
 
