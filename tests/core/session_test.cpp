@@ -56,8 +56,8 @@ TEST(SessionWords, EveryEndBoxSaysWhatItAsksUnlessThePlayerReadsItsJapanese)
 TEST(SessionKeys, EachStateGivesTheKeysTheirOwnMeaning)
 {
     KeyContext betting{true, false, false, 0, {true, true, false, false}, {}};
-    EXPECT_EQ(decideKey(Key::B, betting).control, "BET");
-    EXPECT_EQ(decideKey(Key::X, betting).control, "RepertBet");
+    EXPECT_EQ(decideKey(Key::B, betting).role, ButtonRole::Bet);
+    EXPECT_EQ(decideKey(Key::X, betting).role, ButtonRole::BetTen);
     EXPECT_EQ(decideKey(Key::Enter, betting).command, Command::Nothing); // START is off
     EXPECT_EQ(decideKey(Key::Slot1, betting).command, Command::Nothing);
     EXPECT_EQ(decideKey(Key::H, betting).command, Command::Nothing);
@@ -66,18 +66,18 @@ TEST(SessionKeys, EachStateGivesTheKeysTheirOwnMeaning)
     KeyContext placing{true, true, false, 0, {false, false, false, true}, {}};
     placing.playable[2] = placing.playable[4] = true;
     EXPECT_EQ(decideKey(Key::B, placing).command, Command::Nothing);
-    EXPECT_EQ(decideKey(Key::Slot4, placing).control, "CARD4");
+    EXPECT_EQ(decideKey(Key::Slot4, placing).slot, 4);
     const Press refused = decideKey(Key::Slot3, placing);
     EXPECT_EQ(refused.command, Command::Refused);
     EXPECT_EQ(refused.slot, 3);
     EXPECT_EQ(decideKey(Key::H, placing).command, Command::Advice);
     // Enter and Space on a focused slot place its card; Enter without one is START.
     placing.focusedSlot = 2;
-    EXPECT_EQ(decideKey(Key::Enter, placing).control, "CARD2");
-    EXPECT_EQ(decideKey(Key::Space, placing).control, "CARD2");
+    EXPECT_EQ(decideKey(Key::Enter, placing).slot, 2);
+    EXPECT_EQ(decideKey(Key::Space, placing).slot, 2);
     placing.focusedSlot = 0;
-    placing.enabled[StartButton] = true;
-    EXPECT_EQ(decideKey(Key::Enter, placing).control, "START");
+    placing.enabled.start = true;
+    EXPECT_EQ(decideKey(Key::Enter, placing).role, ButtonRole::Start);
     EXPECT_EQ(decideKey(Key::Space, placing).command, Command::Nothing);
 
     // A box open or an event running: no key does anything, the demo's D included.
