@@ -43,7 +43,7 @@ struct KeyContext {
     bool idle = false;   // no event runs, no box is open, the program has not ended
     bool inPlay = false; // a game waits for a placement
     bool demoRunning = false;
-    int focusedSlot = 0;   // the card slot with the keyboard focus, 0 for none
+    int focusedSlot = 0; // the card slot with the keyboard focus, 0 for none
     EnabledButtons enabled;
     bool playable[6] = {}; // by slot 1..5: a click places its card now
 };

@@ -100,8 +100,8 @@ KeyContext PlaySession::context(bool idle, int focusedSlot) const
     context.inPlay = isInPlay(idle);
     context.demoRunning = demoRunning_;
     context.focusedSlot = focusedSlot;
-    context.enabled = {form_.BET().enabled(), form_.RepertBet().enabled(),
-                       form_.START().enabled(), form_.CARD(1).enabled()};
+    context.enabled = {form_.BET().enabled(), form_.RepertBet().enabled(), form_.START().enabled(),
+                       form_.CARD(1).enabled()};
     for (const int slot : playableSlots(form_))
         context.playable[slot] = true;
     return context;

@@ -29,9 +29,9 @@ std::vector<StatisticsRow> statisticsRows(const RunStatistics& s, const Form1& f
         {word(NABLO_WORD("Statistics", "Best game (credits)")), creditsText(s.bestPay())},
     };
     for (int row = 1; row <= 5; ++row) {
-        rows.push_back({fill(word(NABLO_WORD("Statistics", "%1 hits")),
-                             {caption(form.bonusLabel(row))}),
-                        std::to_string(s.hits()[static_cast<std::size_t>(row)])});
+        rows.push_back(
+            {fill(word(NABLO_WORD("Statistics", "%1 hits")), {caption(form.bonusLabel(row))}),
+             std::to_string(s.hits()[static_cast<std::size_t>(row)])});
     }
     rows.push_back({word(NABLO_WORD("Statistics", "Placements judged by the trainer")),
                     std::to_string(s.judged())});

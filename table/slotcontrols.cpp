@@ -7,7 +7,7 @@ namespace nablo {
 std::string_view slotControl(int slot)
 {
     return slot >= 1 && slot <= 5 ? slotControls[static_cast<std::size_t>(slot - 1)]
-                                   : std::string_view();
+                                  : std::string_view();
 }
 
 int slotOfControl(std::string_view name)

@@ -28,7 +28,6 @@ public:
     void reseedRandom() override {}
     float nextRandom() override;
 
-
 private:
     std::ostream& out_;
     std::deque<float> randoms_;

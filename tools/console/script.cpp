@@ -13,10 +13,11 @@
 #include "game/start.h"
 #include "json.h"
 #include "lines.h"
+#include "session/run.h"
 #include "table/board.h"
 #include "table/errors.h"
-#include "session/run.h"
 #include "table/form.h"
+#include "table/slotcontrols.h"
 #include "training.h"
 #include "wager/payout.h"
 
@@ -236,7 +237,7 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
         const auto slot = integer<std::int16_t>(words[2], "the slot");
         const std::string buttonName =
             words.size() == 4 ? words[3]
-                              : "CARD" + std::to_string(slot >= 1 && slot <= 5 ? slot : 1);
+                              : std::string(slotControl(slot >= 1 && slot <= 5 ? slot : 1));
         Control& button = control(buttonName);
         return [this, slot, &button] { Card_Click(form_, slot, button); };
     }

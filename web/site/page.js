@@ -258,6 +258,7 @@ async function main() {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
       gameEnded: () => page.aids.refresh(),
+      clicking: (slot, refused) => page.clicking(slot, refused),
       showMessage: (title, text, yesNo, icon, translation) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();
