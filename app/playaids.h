@@ -24,9 +24,10 @@ class Run;
 class TableView;
 class TrainerNote;
 
-// The window's side of the play session: it hands the session the keys and clicks, runs its
-// timers, and draws what the session says: the advice outline and figures, the title, the
-// trainer's note, the cue on a slot that cannot be played. The help box is drawn here too.
+// The window's side of the play session: it hands the game's run the keys and the demo's
+// ticks, runs the session's timers, and draws what the session says: the advice outline and
+// figures, the title, the trainer's note, the cue on a slot that cannot be played. The help box is
+// drawn here too.
 class PlayAids : public QObject {
     Q_OBJECT
 public:
