@@ -1,7 +1,6 @@
 #include "app/game.h"
 
 #include "app/statswindow.h"
-#include "game/reset.h"
 
 #include "app/tooltips.h"
 
@@ -27,14 +26,12 @@ QIcon windowIcon()
 }
 } // namespace
 
-Game::Game() : form_(platform_), view_(form_, platform_.pictures())
+Game::Game() : view_(run_, platform_.pictures())
 {
     platform_.setDialogParent(&view_);
     platform_.setBeforeMessage([this] { view_.sync(); });
     platform_.setSoundSwitch(&view_.aids().soundSwitch());
-    platform_.setGameEndedHook(
-        [this](const GameOutcome& outcome) { view_.aids().session().gameEnded(outcome); });
-    view_.aids().session().setStatisticsListener([this] {
+    run_.session().setStatisticsListener([this] {
         if (statsWindow_)
             statsWindow_->refresh();
     });
@@ -61,7 +58,7 @@ Game::Game() : form_(platform_), view_(form_, platform_.pictures())
 void Game::showStatistics()
 {
     if (!statsWindow_) {
-        statsWindow_ = new StatsWindow(statistics(), form_, &view_);
+        statsWindow_ = new StatsWindow(statistics(), run_.form(), &view_);
         statsWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     statsWindow_->refresh();
@@ -72,7 +69,7 @@ void Game::showStatistics()
 
 std::optional<int> Game::load()
 {
-    view_.runEvent([this] { Form_Load(form_); });
+    run_.load();
     return view_.exitStatus();
 }
 

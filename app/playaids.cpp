@@ -5,7 +5,9 @@
 #include "app/tableview.h"
 #include "app/trainernote.h"
 #include "session/accessible.h"
+#include "session/run.h"
 #include "table/design.h"
+#include "table/slotcontrols.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,15 +35,9 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string slotName(int slot) { return "CARD" + std::to_string(slot); }
-
 int slotOf(const QWidget* widget)
 {
-    for (int slot = 1; widget && slot <= 5; ++slot) {
-        if (widget->objectName() == toQString(slotName(slot)))
-            return slot;
-    }
-    return 0;
+    return widget ? slotOfControl(widget->objectName().toStdString()) : 0;
 }
 
 void fillFrame(QPainter& painter, const QRect& frame, const QColor& colour)
@@ -54,8 +50,8 @@ void fillFrame(QPainter& painter, const QRect& frame, const QColor& colour)
 }
 } // namespace
 
-PlayAids::PlayAids(TableView& view, const Form1& form)
-    : view_(view), session_(form), worker_([this] {
+PlayAids::PlayAids(TableView& view, Run& run)
+    : view_(view), run_(run), session_(run.session()), worker_([this] {
           // On the worker's thread: the window's thread collects what it finished.
           QMetaObject::invokeMethod(
               this, [this] { estimateTimer_.start(); }, Qt::QueuedConnection);
@@ -84,14 +80,8 @@ PlayAids::PlayAids(TableView& view, const Form1& form)
     session_.runEstimatesOn(worker_);
     estimateTimer_.start();
 
-    connect(&view_, &TableView::eventStarting, this, [this] {
-        session_.eventStarting();
-        estimateTimer_.start(); // runs once the event is over and the table waits again
-    });
-    connect(&view_, &TableView::controlClicked, this, [this](std::string_view name) {
-        session_.beforeClick(name, view_.isIdle(), demoClicking_);
-    });
-    connect(&view_, &TableView::finished, this, [this] { session_.finished(); });
+    // The estimate runs once the event is over and the table waits again.
+    connect(&view_, &TableView::eventStarting, this, [this] { estimateTimer_.start(); });
 }
 
 bool PlayAids::pressKey(const QKeyEvent& event)
@@ -102,7 +92,7 @@ bool PlayAids::pressKey(const QKeyEvent& event)
     // A key held down acts once, as a button held down clicks once.
     if (event.isAutoRepeat())
         return true;
-    const Press press = session_.pressKey(*key, view_.isIdle(), slotOf(view_.focusWidget()));
+    const Press press = run_.pressKey(*key, slotOf(view_.focusWidget()));
     carryOut(press);
     return *key != Key::Space || press.command != Command::Nothing;
 }
@@ -110,8 +100,6 @@ bool PlayAids::pressKey(const QKeyEvent& event)
 void PlayAids::carryOut(const Press& press)
 {
     switch (press.command) {
-    case Command::Click:
-    case Command::Refused: view_.pressControl(press.control); break;
     case Command::Sound: soundSwitched(); break;
     case Command::Help: showHelp(); break;
     case Command::Statistics:
@@ -122,9 +110,9 @@ void PlayAids::carryOut(const Press& press)
     }
 }
 
-void PlayAids::slotClicked(int slot)
+void PlayAids::clicking(int slot, bool refused)
 {
-    if (session_.pressSlot(slot, view_.isIdle()).command != Command::Refused)
+    if (!refused)
         return;
     view_.update(slotFrame(refusedSlot_));
     refusedSlot_ = slot;
@@ -143,7 +131,7 @@ QRect PlayAids::slotFrame(int slot) const
 {
     if (slot < 1 || slot > 5)
         return {};
-    const QWidget* button = view_.widget(slotName(slot));
+    const QWidget* button = view_.widget(slotControl(slot));
     return button->geometry().adjusted(-adviceFrameWidth, -adviceFrameWidth, adviceFrameWidth,
                                        adviceFrameWidth);
 }
@@ -178,7 +166,7 @@ void PlayAids::sessionChanged()
     if (overlay_) {
         std::vector<AdviceOverlay::SlotNote> notes;
         for (const PlaySession::SlotFigure& figure : session_.figures())
-            notes.push_back({view_.widget(slotName(figure.slot))->geometry(), figure.expected,
+            notes.push_back({view_.widget(slotControl(figure.slot))->geometry(), figure.expected,
                              QString::fromStdString(figure.text), figure.advised});
         overlay_->showNotes(notes);
     }
@@ -216,18 +204,10 @@ bool PlayAids::eventFilter(QObject* watched, QEvent* event)
 
 void PlayAids::demoStep()
 {
-    const int slot = session_.demoStep(view_.isIdle());
-    if (slot == 0)
-        return;
     // The timer is single-shot and started again only after the click has returned: a box
     // opened inside the click is never met by another placement.
-    demoClicking_ = true;
-    view_.pressControl(slotName(slot));
-    demoClicking_ = false;
-    if (session_.isDemoRunning() && session_.isInPlay(view_.isIdle()))
+    if (run_.demoStep())
         demoTimer_.start();
-    else
-        session_.stopDemo();
 }
 
 void PlayAids::toggleSound()
@@ -260,7 +240,7 @@ void PlayAids::showHelp()
 void PlayAids::addToTable()
 {
     const QRect slotArea =
-        view_.widget(slotName(1))->geometry().united(view_.widget(slotName(5))->geometry());
+        view_.widget(slotControl(1))->geometry().united(view_.widget(slotControl(5))->geometry());
     trainerNote_ = new TrainerNote(&view_, slotArea);
     connect(trainerNote_, &TrainerNote::expired, this, [this] { session_.dismissTrainerNote(); });
     announcement_ = new QLabel(&view_);

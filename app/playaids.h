@@ -20,25 +20,23 @@ class QPainter;
 
 namespace nablo {
 
-class Form1;
+class Run;
 class TableView;
 class TrainerNote;
 
-// The window's side of the play session: it hands the session the keys and clicks, runs its
-// timers, and draws what the session says: the advice outline and figures, the title, the
-// trainer's note, the cue on a slot that cannot be played. The help box is drawn here too.
+// The window's side of the play session: it hands the game's run the keys and the demo's
+// ticks, runs the session's timers, and draws what the session says: the advice outline and
+// figures, the title, the trainer's note, the cue on a slot that cannot be played. The help box is
+// drawn here too.
 class PlayAids : public QObject {
     Q_OBJECT
 public:
-    PlayAids(TableView& view, const Form1& form);
-
-    PlaySession& session() { return session_; }
-    const PlaySession& session() const { return session_; }
+    PlayAids(TableView& view, Run& run);
 
     // Acts on a key typed in the window; false for a key that has no use here.
     bool pressKey(const QKeyEvent& event);
-    // A click on a card slot, before it runs: a slot that cannot be played is told so.
-    void slotClicked(int slot);
+    // A click is about to run: a slot that cannot be played is told so.
+    void clicking(int slot, bool refused);
 
     // Shows the advice for the table, while in play: the advised slot outlined and named in the
     // title, the expected pay of each playable slot on its card. All go at the next event.
@@ -84,13 +82,13 @@ private:
     QRect slotFrame(int slot) const;
 
     TableView& view_;
-    PlaySession session_;
+    Run& run_;
+    PlaySession& session_;
 
     int framedSlot_ = 0;
     QPointer<AdviceOverlay> overlay_;
     QTimer demoTimer_;
     bool demoShown_ = false;
-    bool demoClicking_ = false;
     SoundSwitch sound_;
     QTimer soundNoteTimer_;
     TrainerNote* trainerNote_ = nullptr;
@@ -102,7 +100,8 @@ private:
     // judgements it has finished.
     QTimer estimateTimer_;
     std::function<void()> statisticsRequest_;
-    // Plays the estimates off the window's thread; it goes first when the aids go.
+    // Plays the estimates off the window's thread; it goes first when the aids go, and the
+    // session with the run after it hands it nothing more.
     EstimateWorker worker_;
 };
 

@@ -81,12 +81,6 @@ void QtPlatform::playSound(const std::string& path)
 
 void QtPlatform::loadPicture(const std::string& path) { pictures_.load(path); }
 
-void QtPlatform::gameEnded(const GameOutcome& outcome)
-{
-    if (gameEnded_)
-        gameEnded_(outcome);
-}
-
 Answer QtPlatform::showMessage(const MessageBox& box)
 {
     if (beforeMessage_)

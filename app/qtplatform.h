@@ -24,7 +24,6 @@ public:
 
     void playSound(const std::string& path) override;
     void loadPicture(const std::string& path) override;
-    void gameEnded(const GameOutcome& outcome) override;
     Answer showMessage(const MessageBox& box) override;
     void reseedRandom() override { random_.reseed(); }
     float nextRandom() override { return random_.next(); }
@@ -33,12 +32,6 @@ public:
 
     // The window message boxes open over.
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
-
-    // Told the end of each game, before its box opens.
-    void setGameEndedHook(std::function<void(const GameOutcome&)> hook)
-    {
-        gameEnded_ = std::move(hook);
-    }
 
     // Runs before a message box opens, so the table behind it is up to date.
     void setBeforeMessage(std::function<void()> hook) { beforeMessage_ = std::move(hook); }
@@ -58,7 +51,6 @@ private:
     ClockRandom random_;
     QPointer<QWidget> dialogParent_;
     std::function<void()> beforeMessage_;
-    std::function<void(const GameOutcome&)> gameEnded_;
     std::unique_ptr<QSoundEffect> sound_;
     bool soundDeviceChecked_ = false;
     QPointer<SoundSwitch> soundSwitch_;

@@ -6,7 +6,6 @@
 #include "app/labelwidget.h"
 #include "app/picturecache.h"
 #include "app/picturewidget.h"
-#include "game/events.h"
 #include "game/state.h"
 #include "table/errors.h"
 #include "table/form.h"
@@ -35,8 +34,8 @@ QRect pixels(const ControlDesign& design)
 }
 } // namespace
 
-TableView::TableView(Form1& form, PictureCache& pictures, QWidget* parent)
-    : QWidget(parent), form_(form), pictures_(pictures), accessibleTexts_(form), aids_(*this, form)
+TableView::TableView(Run& run, PictureCache& pictures, QWidget* parent)
+    : QWidget(parent), run_(run), form_(run.form()), pictures_(pictures), aids_(*this, run)
 {
     setWindowTitle(toQString(windowCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -50,13 +49,20 @@ TableView::TableView(Form1& form, PictureCache& pictures, QWidget* parent)
 
     createWidgets();
     aids_.addToTable();
-    shownRevisions_.resize(widgets_.size());
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
-        apply(i);
-        shownRevisions_[i] = form_.controls()[i].revision();
-    }
     installAccessibleFactory();
-    updateAccessibleTexts();
+    sync();
+    run_.setFace({
+        [] { return QApplication::activeModalWidget() != nullptr; },
+        [this](int slot, bool refused) { aids_.clicking(slot, refused); },
+        [this] { emit eventStarting(); },
+        [this] {
+            sync();
+            if (!run_.guard().error().empty())
+                QMessageBox::critical(this, toQString(windowCaption),
+                                      QString::fromStdString(run_.guard().error()));
+        },
+        [this](int status) { emit finished(status); },
+    });
 }
 
 void TableView::createWidgets()
@@ -128,45 +134,28 @@ void TableView::apply(std::size_t index)
     }
 }
 
-void TableView::updateAccessibleTexts()
+void TableView::showWords(std::size_t index)
 {
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
-        const AccessibleText text = accessibleTexts_.text(i);
-        const QString name = QString::fromStdString(text.name);
-        const QString value = QString::fromStdString(text.value);
-        QWidget* widget = widgets_[i];
-        if (widget->accessibleName() != name)
-            widget->setAccessibleName(name);
-        if (widget->accessibleDescription() != value)
-            widget->setAccessibleDescription(value);
-        hideFromReaders(widget, text.hidden);
-    }
+    const AccessibleText& text = run_.told(index);
+    const QString name = QString::fromStdString(text.name);
+    const QString value = QString::fromStdString(text.value);
+    QWidget* widget = widgets_[index];
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+    if (widget->accessibleDescription() != value)
+        widget->setAccessibleDescription(value);
+    hideFromReaders(widget, text.hidden);
 }
 
 void TableView::sync()
 {
-    const auto controls = form_.controls();
-    bool changed = false;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].revision() == shownRevisions_[i])
-            continue;
+    for (const std::size_t i : run_.changes()) {
         apply(i);
-        shownRevisions_[i] = controls[i].revision();
-        changed = true;
+        showWords(i);
     }
-    // A slot's words depend on the hand as well as on its button, and a row's on its three
-    // labels; every change of the table changes a control, so all are looked at then.
-    if (changed)
-        updateAccessibleTexts();
 }
 
-void TableView::clickControl(std::string_view name)
-{
-    if (name.starts_with("CARD"))
-        aids_.slotClicked(name.back() - '0');
-    emit controlClicked(name);
-    runEvent([this, name] { click(form_, name); });
-}
+void TableView::clickControl(std::string_view name) { run_.click(name); }
 
 void TableView::pressControl(std::string_view name)
 {
@@ -175,12 +164,9 @@ void TableView::pressControl(std::string_view name)
         button->click();
 }
 
-bool TableView::isIdle() const
-{
-    return !guard_.isRunning() && !guard_.exitStatus() && !QApplication::activeModalWidget();
-}
+bool TableView::isIdle() const { return run_.idle(); }
 
-bool TableView::isInPlay() const { return aids_.session().isInPlay(isIdle()); }
+bool TableView::isInPlay() const { return run_.session().isInPlay(isIdle()); }
 
 void TableView::paintEvent(QPaintEvent*)
 {
@@ -194,19 +180,6 @@ void TableView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void TableView::runEvent(const std::function<void()>& event)
-{
-    // A message box inside an event runs its own loop; nothing may start another event then.
-    if (guard_.isRunning() || guard_.exitStatus())
-        return;
-    emit eventStarting();
-    guard_.run(event);
-    sync();
-    if (!guard_.error().empty())
-        QMessageBox::critical(this, toQString(windowCaption),
-                              QString::fromStdString(guard_.error()));
-    if (const std::optional<int> status = guard_.exitStatus())
-        emit finished(*status);
-}
+void TableView::runEvent(const std::function<void()>& event) { run_.runEvent(event); }
 
 } // namespace nablo

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "app/playaids.h"
-#include "session/accessible.h"
-#include "session/guard.h"
+#include "session/run.h"
 
 #include <QWidget>
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -14,17 +12,17 @@
 
 namespace nablo {
 
-class Form1;
 class PictureCache;
 
 // The game's window: one widget per control of the form, stacked and placed as the design
 // gives them. A click runs the control's handler in the core; afterwards every widget whose
 // control changed is brought up to date, its words for screen readers included. No rule of the
-// game lives here; the keys, advice, demo and sound switch are the play aids'.
+// game lives here; the keys, advice, demo and sound switch are the play aids'. The run it draws
+// is the game's.
 class TableView : public QWidget {
     Q_OBJECT
 public:
-    TableView(Form1& form, PictureCache& pictures, QWidget* parent = nullptr);
+    TableView(Run& run, PictureCache& pictures, QWidget* parent = nullptr);
 
     // Runs one event of the game (a click, the window's load) and then shows what it changed.
     // The end of the program and a run-time error stop the game: an error is shown in a box
@@ -41,7 +39,7 @@ public:
     QWidget* widget(std::string_view name) const;
 
     // The exit status once the game has stopped.
-    std::optional<int> exitStatus() const { return guard_.exitStatus(); }
+    std::optional<int> exitStatus() const { return run_.guard().exitStatus(); }
 
     // A click on the control's button, exactly as the mouse makes it; nothing when the button
     // is disabled.
@@ -57,8 +55,6 @@ public:
     const PlayAids& aids() const { return aids_; }
 
 signals:
-    // A click on a control, before its event runs.
-    void controlClicked(std::string_view name);
     // An event of the game is about to run.
     void eventStarting();
     void finished(int status);
@@ -70,14 +66,12 @@ protected:
 private:
     void createWidgets();
     void apply(std::size_t index);
-    void updateAccessibleTexts();
+    void showWords(std::size_t index);
 
+    Run& run_;
     Form1& form_;
     PictureCache& pictures_;
     std::vector<QWidget*> widgets_;
-    std::vector<std::uint32_t> shownRevisions_;
-    AccessibleTexts accessibleTexts_;
-    EventGuard guard_;
     PlayAids aids_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "table/design.h"
 #include "table/errors.h"
+#include "table/slotcontrols.h"
 
 #include <algorithm>
 #include <exception>
@@ -30,7 +31,7 @@ bool EventGuard::run(const std::function<void()>& event)
 
 namespace {
 // The card slots, in window pixels.
-constexpr ControlDesign slot = windowDesign[designIndex("CARD1")];
+constexpr ControlDesign slot = windowDesign[designIndex(slotControls[0])];
 constexpr int slotsTop = slot.top / twipsPerPixel;
 constexpr int slotsMiddle = (slot.top + slot.height / 2) / twipsPerPixel;
 // Room above a box for the title bar of a window manager or of the page's dialog.

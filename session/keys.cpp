@@ -10,24 +10,22 @@ namespace {
 
 std::string word(const char* text) { return say("KeyTable", text); }
 
-Press command(Command what) { return {what, {}, 0}; }
+Press command(Command what) { return {what, ButtonRole::Slot, 0}; }
 
-Press clickOf(const char* control, bool enabled)
+Press clickOf(ButtonRole role, bool enabled)
 {
-    return enabled ? Press{Command::Click, control, 0} : Press{};
+    return enabled ? Press{Command::Click, role, 0} : Press{};
 }
-
-std::string slotControl(int slot) { return "CARD" + std::to_string(slot); }
 
 } // namespace
 
 Press decideSlotClick(int slot, const KeyContext& context)
 {
-    if (!context.idle || !context.enabled[SlotButtons] || slot < 1 || slot > 5)
+    if (!context.idle || !context.enabled.cards || slot < 1 || slot > 5)
         return {};
     if (context.inPlay && !context.playable[slot])
-        return {Command::Refused, slotControl(slot), slot};
-    return {Command::Click, slotControl(slot), slot};
+        return {Command::Refused, ButtonRole::Slot, slot};
+    return {Command::Click, ButtonRole::Slot, slot};
 }
 
 Press decideKey(Key key, const KeyContext& context)
@@ -43,13 +41,13 @@ Press decideKey(Key key, const KeyContext& context)
     case Key::Enter:
         if (context.focusedSlot != 0)
             return decideSlotClick(context.focusedSlot, context);
-        return clickOf("START", context.enabled[StartButton]);
+        return clickOf(ButtonRole::Start, context.enabled.start);
     case Key::Space:
         // Elsewhere the toolkit presses the button with the focus itself.
         return context.focusedSlot != 0 ? decideSlotClick(context.focusedSlot, context) : Press{};
-    case Key::B: return clickOf("BET", context.enabled[BetButton]);
-    case Key::X: return clickOf("RepertBet", context.enabled[BetTenButton]);
-    case Key::S: return clickOf("START", context.enabled[StartButton]);
+    case Key::B: return clickOf(ButtonRole::Bet, context.enabled.bet);
+    case Key::X: return clickOf(ButtonRole::BetTen, context.enabled.betTen);
+    case Key::S: return clickOf(ButtonRole::Start, context.enabled.start);
     case Key::H: return context.inPlay ? command(Command::Advice) : Press{};
     case Key::D: return context.inPlay || context.demoRunning ? command(Command::Demo) : Press{};
     case Key::M: return command(Command::Sound);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "table/slotcontrols.h"
+
 #include <string>
 #include <vector>
 
@@ -12,7 +14,7 @@ enum class Key { Slot1, Slot2, Slot3, Slot4, Slot5, B, X, S, Enter, Space, H, D,
 // does the rest.
 enum class Command {
     Nothing, // the key has no use now
-    Click,   // a click on the control named in Press::control
+    Click,   // a click on the button of Press::role (and Press::slot)
     Refused, // a press on a slot whose card cannot go on the pile now
     Advice,
     Demo,
@@ -24,8 +26,16 @@ enum class Command {
 
 struct Press {
     Command command = Command::Nothing;
-    std::string control; // for Click; for Refused, the slot's control
-    int slot = 0;        // the slot a Click or Refused is about, 0 for other controls
+    ButtonRole role = ButtonRole::Slot; // the button a Click or Refused is about
+    int slot = 0;                       // its slot, 0 for the other buttons
+};
+
+// The buttons that take clicks now.
+struct EnabledButtons {
+    bool bet = false;
+    bool betTen = false;
+    bool start = false;
+    bool cards = false; // the card slots
 };
 
 // What the face knows of the moment of the press.
@@ -33,13 +43,10 @@ struct KeyContext {
     bool idle = false;   // no event runs, no box is open, the program has not ended
     bool inPlay = false; // a game waits for a placement
     bool demoRunning = false;
-    int focusedSlot = 0;   // the card slot with the keyboard focus, 0 for none
-    bool enabled[4] = {};  // BET, BETx10, START, the card slots
+    int focusedSlot = 0; // the card slot with the keyboard focus, 0 for none
+    EnabledButtons enabled;
     bool playable[6] = {}; // by slot 1..5: a click places its card now
 };
-
-// The enabled flags of KeyContext, by button.
-enum KeyButton { BetButton = 0, BetTenButton = 1, StartButton = 2, SlotButtons = 3 };
 
 // What a key does now. Enter and Space on a focused card slot place that slot's card; Enter is
 // START only when no slot has the focus.

@@ -17,16 +17,6 @@ namespace {
 
 std::string word(const char* text) { return say("PlaySession", text); }
 
-// The slot of a card slot's control name, 0 for any other control.
-int slotOf(std::string_view name)
-{
-    for (int slot = 1; slot <= 5; ++slot) {
-        if (name == "CARD" + std::to_string(slot))
-            return slot;
-    }
-    return 0;
-}
-
 bool contains(const std::vector<int>& slots, int slot)
 {
     return std::find(slots.begin(), slots.end(), slot) != slots.end();
@@ -110,9 +100,8 @@ KeyContext PlaySession::context(bool idle, int focusedSlot) const
     context.inPlay = isInPlay(idle);
     context.demoRunning = demoRunning_;
     context.focusedSlot = focusedSlot;
-    const std::array<const char*, 4> buttons{"BET", "RepertBet", "START", "CARD1"};
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        context.enabled[i] = form_.find(buttons[i])->enabled();
+    context.enabled = {form_.BET().enabled(), form_.RepertBet().enabled(), form_.START().enabled(),
+                       form_.CARD(1).enabled()};
     for (const int slot : playableSlots(form_))
         context.playable[slot] = true;
     return context;
@@ -138,13 +127,12 @@ Press PlaySession::pressSlot(int slot, bool idle)
     return decideSlotClick(slot, context(idle, 0));
 }
 
-void PlaySession::beforeClick(std::string_view control, bool idle, bool byDemo)
+void PlaySession::beforeClick(int slot, bool idle, bool byDemo)
 {
     if (byDemo)
         return;
     stopDemo();
     dismissTrainerNote();
-    const int slot = slotOf(control);
     if (!trainerOn_ || slot == 0 || !isInPlay(idle) || !contains(playableSlots(form_), slot))
         return;
     if (const std::optional<Judgement> judgement = estimates_.judge(slot))
@@ -155,6 +143,8 @@ void PlaySession::record(const Judgement& judgement, const std::array<std::int16
                          bool noted)
 {
     statistics_.addJudgement(judgement);
+    if (judgementListener_)
+        judgementListener_(judgement);
     if (judgement.flagged && noted) {
         trainerNote_ =
             trainerNoteText(hand[static_cast<std::size_t>(judgement.best)],

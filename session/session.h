@@ -50,7 +50,8 @@ public:
     // stops the demo, takes the trainer's note away and, while the trainer is on, has the
     // placement judged first. Any event takes the advice away: it held for the table it was
     // given for.
-    void beforeClick(std::string_view control, bool idle, bool byDemo);
+    // slot: the card slot clicked, 0 for any other control.
+    void beforeClick(int slot, bool idle, bool byDemo);
     void eventStarting();
     // The program has ended: the demo stops.
     void finished();
@@ -100,6 +101,11 @@ public:
     // A game has ended (told before its box opens, the stake still on the table).
     void gameEnded(const GameOutcome& outcome);
     const RunStatistics& statistics() const { return statistics_; }
+    // Told of each judgement as it is counted.
+    void setJudgementListener(std::function<void(const Judgement&)> listener)
+    {
+        judgementListener_ = std::move(listener);
+    }
     // Told after each change of the statistics.
     void setStatisticsListener(std::function<void()> listener)
     {
@@ -128,6 +134,7 @@ private:
     RunStatistics statistics_;
     std::function<void()> listener_;
     std::function<void()> statisticsListener_;
+    std::function<void(const Judgement&)> judgementListener_;
 
     int advisedSlot_ = 0;
     std::string adviceSummary_;

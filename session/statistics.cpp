@@ -12,10 +12,8 @@ namespace {
 
 std::string word(const char* text) { return say("Statistics", text); }
 
-std::string caption(const Form1& form, const std::string& name)
-{
-    return std::string(form.find(name)->design().caption);
-}
+// A row's caption as the design gives it: the game may have changed the shown one.
+std::string caption(const Control& row) { return std::string(row.design().caption); }
 
 } // namespace
 
@@ -31,9 +29,9 @@ std::vector<StatisticsRow> statisticsRows(const RunStatistics& s, const Form1& f
         {word(NABLO_WORD("Statistics", "Best game (credits)")), creditsText(s.bestPay())},
     };
     for (int row = 1; row <= 5; ++row) {
-        rows.push_back({fill(word(NABLO_WORD("Statistics", "%1 hits")),
-                             {caption(form, "Label1" + std::to_string(row + 1))}),
-                        std::to_string(s.hits()[static_cast<std::size_t>(row)])});
+        rows.push_back(
+            {fill(word(NABLO_WORD("Statistics", "%1 hits")), {caption(form.bonusLabel(row))}),
+             std::to_string(s.hits()[static_cast<std::size_t>(row)])});
     }
     rows.push_back({word(NABLO_WORD("Statistics", "Placements judged by the trainer")),
                     std::to_string(s.judged())});
@@ -50,7 +48,7 @@ std::vector<TierBar> tierBars(const RunStatistics& s, const Form1& form)
     // From the fewest cards to the most: the bottom row of the pay table first, named by its
     // caption without " CARDS", short enough to stand under its bar.
     for (int row = 7; row >= 1; --row) {
-        std::string name = caption(form, row == 7 ? "Label9" : "Label" + std::to_string(row + 1));
+        std::string name = caption(form.tierLabel(row));
         if (const auto cards = name.find(" CARDS"); cards != std::string::npos)
             name.erase(cards);
         bars.push_back({name, s.tierGames()[static_cast<std::size_t>(row)]});

@@ -1,14 +1,14 @@
 // The functions the page calls to play. Every game rule stays in the core: the page only shows
 // the controls as they are and hands over clicks and answers.
 
-#include "game/events.h"
-#include "game/reset.h"
+#include "web/binding.h"
+
 #include "game/state.h"
 #include "table/design.h"
 #include "table/errors.h"
 #include "web/design.h"
 #include "web/json.h"
-#include "web/run.h"
+#include "web/webplatform.h"
 
 #include <emscripten/emscripten.h>
 
@@ -18,65 +18,72 @@
 #include <string_view>
 #include <vector>
 
+// Tells the page that a click runs now: its slot (0 for another control) and whether the
+// slot's card cannot be placed. The body is JavaScript, which the C++ formatter would break.
+// clang-format off
+EM_JS(void, pageClicking, (int slot, int refused), { Module.page.clicking(slot, refused !== 0); });
+// clang-format on
+
 namespace nablo::web {
 
 namespace {
 
-// The page reads it as 0 running, 1 ended, 2 failed.
-enum class RunState { Running = 0, Ended = 1, Failed = 2 };
+// The page's run: the table over the browser's services, and the run over it.
+struct PageRun {
+    PageRun()
+    {
+        run.setFace({
+            {},
+            [](int slot, bool refused) { pageClicking(slot, refused ? 1 : 0); },
+            {},
+            // A run-time error is shown in a box after the event, outside the handler that
+            // caught it, since the box waits for the player.
+            [this] {
+                if (!run.guard().error().empty()) {
+                    platform.showMessage({std::string(windowCaption), run.guard().error(),
+                                          MessageButtons::OK, MessageIcon::Error});
+                }
+            },
+            {},
+        });
+    }
 
-std::unique_ptr<Run> run;
+    WebPlatform platform;
+    Run run{platform};
+};
+
+std::unique_ptr<PageRun> current;
 std::string reply; // the text the last call returned; the page copies it at once
 
-RunState runState()
+Json controlChange(std::size_t index, const Control& control, const AccessibleText& text)
 {
-    if (!run || run->guard.exitStatus() == 0)
-        return RunState::Ended;
-    return run->guard.exitStatus() ? RunState::Failed : RunState::Running;
-}
-
-// Runs a procedure of the game under the guard; a run-time error is shown in a box after it,
-// outside the handler that caught it, since the box waits for the player.
-int runEvent(void (*event)(Form1&, const char*), const char* argument)
-{
-    if (!run)
-        return static_cast<int>(RunState::Ended);
-    run->session.eventStarting();
-    run->guard.run([argument, event] { event(run->form, argument); });
-    if (!run->guard.error().empty()) {
-        run->platform.showMessage({std::string(windowCaption), run->guard.error(),
-                                   MessageButtons::OK, MessageIcon::Error});
-    }
-    if (run->guard.exitStatus())
-        run->session.finished();
-    return static_cast<int>(runState());
-}
-
-std::string controlChange(std::size_t index, const Control& control, const AccessibleText& text)
-{
-    return "{\"index\":" + std::to_string(index) + ",\"name\":" + quoted(control.name())
-           + ",\"caption\":" + quoted(control.caption()) + ",\"fore\":\""
-           + cssColour(control.foreColor()) + "\",\"back\":\"" + cssColour(control.backColor())
-           + "\",\"enabled\":" + (control.enabled() ? "true" : "false")
-           + ",\"picture\":" + quoted(control.picture().empty() ? "" : sitePath(control.picture()))
-           + ",\"accessibleName\":" + quoted(text.name) + ",\"accessibleValue\":"
-           + quoted(text.value) + ",\"hidden\":" + (text.hidden ? "true" : "false") + "}";
+    return {{"index", index},
+            {"name", control.name()},
+            {"caption", control.caption()},
+            {"fore", cssColour(control.foreColor())},
+            {"back", cssColour(control.backColor())},
+            {"enabled", control.enabled()},
+            {"picture", control.picture().empty() ? "" : sitePath(control.picture())},
+            {"accessibleName", text.name},
+            {"accessibleValue", text.value},
+            {"hidden", text.hidden}};
 }
 
 } // namespace
 
-Run::Run()
+Run* pageRun() { return current ? &current->run : nullptr; }
+
+int runState()
 {
-    platform.setGameEndedHook([this](const GameOutcome& outcome) { session.gameEnded(outcome); });
-    sentRevisions.assign(form.controls().size(), ~std::uint32_t{0});
-    sentAccessible.assign(form.controls().size(), "");
+    // 0 running, 1 ended, 2 failed.
+    if (!current || current->run.guard().exitStatus() == 0)
+        return 1;
+    return current->run.guard().exitStatus() ? 2 : 0;
 }
 
-Run* currentRun() { return run.get(); }
-
-const char* answer(std::string text)
+const char* answer(const Json& value)
 {
-    reply = std::move(text);
+    reply = value.dump(-1, ' ', false, Json::error_handler_t::replace);
     return reply.c_str();
 }
 
@@ -87,22 +94,27 @@ using namespace nablo::web;
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* nablo_design() { return answer(designJson()); }
+EMSCRIPTEN_KEEPALIVE const char* nablo_design()
+{
+    reply = designJson();
+    return reply.c_str();
+}
 
 // Starts a new run: a fresh table, then the window's load event. Returns the run state.
 EMSCRIPTEN_KEEPALIVE int nablo_start()
 {
-    run = std::make_unique<Run>();
-    return runEvent([](Form1& form, const char*) { Form_Load(form); }, nullptr);
+    current = std::make_unique<PageRun>();
+    current->run.load();
+    return runState();
 }
 
-// A click on the control of that name; a disabled control ignores it. byDemo tells a click of
-// the demo's from one of the player's. Returns the run state.
-EMSCRIPTEN_KEEPALIVE int nablo_click(const char* name, int byDemo)
+// A click of the player's on the control of that name; a disabled control ignores it. The
+// page hears of the click through Module.page.clicking as it starts. Returns the run state.
+EMSCRIPTEN_KEEPALIVE int nablo_click(const char* name)
 {
-    if (run)
-        run->session.beforeClick(name, run->idle(), byDemo != 0);
-    return runEvent([](Form1& form, const char* control) { click(form, control); }, name);
+    if (Run* run = pageRun())
+        run->click(name);
+    return runState();
 }
 
 // A picture the game showed that the browser then could not load, by its path in the site:
@@ -110,60 +122,49 @@ EMSCRIPTEN_KEEPALIVE int nablo_click(const char* name, int byDemo)
 // state.
 EMSCRIPTEN_KEEPALIVE int nablo_picture_failed(const char* file, const char* problem)
 {
-    static std::string failure;
-    failure = std::string(file) + '\n' + problem;
-    return runEvent(
-        [](Form1&, const char* text) {
-            const std::string_view both(text);
-            const std::string site(both.substr(0, both.find('\n')));
+    if (Run* run = pageRun()) {
+        const std::string site(file);
+        const std::string why(problem);
+        run->runEvent([&site, &why] {
             std::string path = site; // the game's own name, with the backslash
             std::replace(path.begin(), path.end(), '/', '\\');
-            throw pictureError(path, site, std::string(both.substr(both.find('\n') + 1)));
-        },
-        failure.c_str());
+            throw pictureError(path, site, why);
+        });
+    }
+    return runState();
 }
 
 // The controls that changed since the last call, as a JSON array.
 EMSCRIPTEN_KEEPALIVE const char* nablo_changes()
 {
-    if (!run)
-        return answer("[]");
-    const auto controls = run->form.controls();
-    std::string json = "[";
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        // A slot's words depend on the hand as well as on its button, so all are looked at.
-        const AccessibleText text = run->accessible.text(i);
-        const std::string spoken = text.name + '\n' + text.value;
-        if (controls[i].revision() == run->sentRevisions[i] && spoken == run->sentAccessible[i])
-            continue;
-        run->sentRevisions[i] = controls[i].revision();
-        run->sentAccessible[i] = spoken;
-        json += (json.size() > 1 ? "," : "") + controlChange(i, controls[i], text);
+    Json changes = Json::array();
+    if (Run* run = pageRun()) {
+        const auto controls = run->form().controls();
+        for (const std::size_t i : run->changes())
+            changes.push_back(controlChange(i, controls[i], run->told(i)));
     }
-    return answer(json + "]");
+    return answer(changes);
 }
 
 // Every control as the game holds it, and the slots a click would place now: what the page
 // must show, for the tests that compare the two.
 EMSCRIPTEN_KEEPALIVE const char* nablo_table()
 {
+    Run* run = pageRun();
     if (!run)
-        return answer("{}");
-    const auto controls = run->form.controls();
-    std::string json = "{\"controls\":[";
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        json += (i ? "," : "") + controlChange(i, controls[i], run->accessible.text(i));
-    json += "],\"playable\":[";
-    const std::vector<int> playable = playableSlots(run->form);
-    for (std::size_t i = 0; i < playable.size(); ++i)
-        json += (i ? "," : "") + std::to_string(playable[i]);
-    return answer(json + "]}");
+        return answer(Json::object());
+    Json controls = Json::array();
+    const auto all = run->form().controls();
+    for (std::size_t i = 0; i < all.size(); ++i)
+        controls.push_back(controlChange(i, all[i], run->accessibleText(i)));
+    return answer({{"controls", controls}, {"playable", playableSlots(run->form())}});
 }
 
 // Whether a game is dealt and waits for a slot that can be placed: JSON true or false.
 EMSCRIPTEN_KEEPALIVE const char* nablo_in_play()
 {
-    return answer(run && run->session.isInPlay(run->idle()) ? "true" : "false");
+    Run* run = pageRun();
+    return answer(run && run->session().isInPlay(run->idle()));
 }
 
 } // extern "C"

@@ -50,12 +50,7 @@ void WebPlatform::loadPicture(const std::string& path)
         throw pictureError(path, file, problem.get());
 }
 
-void WebPlatform::gameEnded(const GameOutcome& outcome)
-{
-    if (hook_)
-        hook_(outcome);
-    pageGameEnded();
-}
+void WebPlatform::gameEnded(const GameOutcome&) { pageGameEnded(); }
 
 Answer WebPlatform::showMessage(const MessageBox& box)
 {

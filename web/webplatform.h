@@ -3,8 +3,6 @@
 #include "deck/random.h"
 #include "table/platform.h"
 
-#include <functional>
-
 namespace nablo {
 
 // The browser's services for the game, through the page script: Web Audio, the pictures the
@@ -15,15 +13,13 @@ public:
     void playSound(const std::string& path) override;
     void loadPicture(const std::string& path) override;
     Answer showMessage(const MessageBox& box) override;
-    // Tells the hook (the play session) the outcome, then the page, before the box opens.
+    // Tells the page, before the box opens (the run has told its session first).
     void gameEnded(const GameOutcome& outcome) override;
-    void setGameEndedHook(std::function<void(const GameOutcome&)> hook) { hook_ = std::move(hook); }
     void reseedRandom() override { random_.reseed(); }
     float nextRandom() override { return random_.next(); }
 
 private:
     ClockRandom random_;
-    std::function<void(const GameOutcome&)> hook_;
 };
 
 } // namespace nablo

@@ -1,17 +1,24 @@
 // The play aids both faces share: words, keys, the trainer's verdict and the run's figures, with
 // expected values worked out by hand.
 
+#include "advice/headless.h"
 #include "advice/statistics.h"
 #include "advice/trainer.h"
 #include "game/messages.h"
+#include "game/state.h"
 #include "session/boxes.h"
 #include "session/keys.h"
+#include "session/run.h"
 #include "session/session.h"
 #include "session/statistics.h"
 #include "session/words.h"
 #include "table.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace nablo {
 namespace {
@@ -56,8 +63,8 @@ TEST(SessionWords, EveryEndBoxSaysWhatItAsksUnlessThePlayerReadsItsJapanese)
 TEST(SessionKeys, EachStateGivesTheKeysTheirOwnMeaning)
 {
     KeyContext betting{true, false, false, 0, {true, true, false, false}, {}};
-    EXPECT_EQ(decideKey(Key::B, betting).control, "BET");
-    EXPECT_EQ(decideKey(Key::X, betting).control, "RepertBet");
+    EXPECT_EQ(decideKey(Key::B, betting).role, ButtonRole::Bet);
+    EXPECT_EQ(decideKey(Key::X, betting).role, ButtonRole::BetTen);
     EXPECT_EQ(decideKey(Key::Enter, betting).command, Command::Nothing); // START is off
     EXPECT_EQ(decideKey(Key::Slot1, betting).command, Command::Nothing);
     EXPECT_EQ(decideKey(Key::H, betting).command, Command::Nothing);
@@ -66,18 +73,18 @@ TEST(SessionKeys, EachStateGivesTheKeysTheirOwnMeaning)
     KeyContext placing{true, true, false, 0, {false, false, false, true}, {}};
     placing.playable[2] = placing.playable[4] = true;
     EXPECT_EQ(decideKey(Key::B, placing).command, Command::Nothing);
-    EXPECT_EQ(decideKey(Key::Slot4, placing).control, "CARD4");
+    EXPECT_EQ(decideKey(Key::Slot4, placing).slot, 4);
     const Press refused = decideKey(Key::Slot3, placing);
     EXPECT_EQ(refused.command, Command::Refused);
     EXPECT_EQ(refused.slot, 3);
     EXPECT_EQ(decideKey(Key::H, placing).command, Command::Advice);
     // Enter and Space on a focused slot place its card; Enter without one is START.
     placing.focusedSlot = 2;
-    EXPECT_EQ(decideKey(Key::Enter, placing).control, "CARD2");
-    EXPECT_EQ(decideKey(Key::Space, placing).control, "CARD2");
+    EXPECT_EQ(decideKey(Key::Enter, placing).slot, 2);
+    EXPECT_EQ(decideKey(Key::Space, placing).slot, 2);
     placing.focusedSlot = 0;
-    placing.enabled[StartButton] = true;
-    EXPECT_EQ(decideKey(Key::Enter, placing).control, "START");
+    placing.enabled.start = true;
+    EXPECT_EQ(decideKey(Key::Enter, placing).role, ButtonRole::Start);
     EXPECT_EQ(decideKey(Key::Space, placing).command, Command::Nothing);
 
     // A box open or an event running: no key does anything, the demo's D included.
@@ -88,6 +95,31 @@ TEST(SessionKeys, EachStateGivesTheKeysTheirOwnMeaning)
         EXPECT_EQ(decideKey(key, boxOpen).command, Command::Nothing);
     KeyContext demo{true, false, true, 0, {}, {}};
     EXPECT_EQ(decideKey(Key::D, demo).command, Command::Demo);
+}
+
+TEST(SessionRun, ASlotKeyClicksOnceRefusedOrJudgedAndTheFaceSeesEachChangeOnce)
+{
+    for (int slot = 1; slot <= 5; ++slot) {
+        HeadlessPlatform platform(41);
+        nablo::Run run(platform);
+        std::vector<std::pair<int, bool>> clicks;
+        run.setFace(
+            {{}, [&](int s, bool refused) { clicks.emplace_back(s, refused); }, {}, {}, {}});
+        ASSERT_TRUE(run.load());
+        EXPECT_EQ(run.pressKey(Key::X, 0).role, ButtonRole::BetTen);
+        run.pressKey(Key::Slot1, 0); // the first card goes anywhere; three slots match then
+        run.session().toggleTrainer();
+        const std::vector<int> playable = playableSlots(run.form());
+        ASSERT_EQ(playable.size(), 3u);
+        const bool placeable = std::find(playable.begin(), playable.end(), slot) != playable.end();
+        run.changes();
+        clicks.clear();
+        run.pressKey(static_cast<Key>(slot - 1), 0);
+        EXPECT_EQ(clicks, (std::vector<std::pair<int, bool>>{{slot, !placeable}})) << slot;
+        EXPECT_EQ(run.session().statistics().judged(), placeable ? 1 : 0) << slot;
+        EXPECT_EQ(run.changes().empty(), !placeable) << slot; // a refused card stays
+        EXPECT_TRUE(run.changes().empty());
+    }
 }
 
 TEST(SessionTrainer, FlagsOnlyACostBeyondTheIntervalOfTheDifference)

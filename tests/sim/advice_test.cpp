@@ -189,7 +189,7 @@ TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
     later.toggleTrainer();
     onWorker.toggleTrainer();
     ASSERT_TRUE(later.work(std::chrono::microseconds(1), true));
-    const std::string slot = "CARD" + std::to_string(playableSlots(form).back());
+    const int slot = playableSlots(form).back();
     atOnce.beforeClick(slot, true, false);
     later.beforeClick(slot, true, false);
     onWorker.beforeClick(slot, true, false);

@@ -125,9 +125,10 @@ int main(int argc, char* argv[])
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
 
     MeasuringPlatform platform;
-    Form1 form(platform);
-    TableView view(form, platform.pictures());
-    view.runEvent([&] { Form_Load(form); });
+    Run run(platform);
+    Form1& form = run.form();
+    TableView view(run, platform.pictures());
+    run.load();
     view.show();
     if (!QTest::qWaitForWindowExposed(&view)) {
         std::fputs("nablo-clickcost: the window was not shown\n", stderr);

@@ -48,8 +48,6 @@ void ConsolePlatform::gameEnded(const GameOutcome& outcome)
                     {"cards", outcome.cardsPlaced},
                     {"hits", outcome.hits},
                     {"ending", endingName(outcome.ending)}}}});
-    if (gameEnded_)
-        gameEnded_(outcome);
 }
 
 void ConsolePlatform::playSound(const std::string& path) { out_ << line({{"sound", path}}); }

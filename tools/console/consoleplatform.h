@@ -28,18 +28,11 @@ public:
     void reseedRandom() override {}
     float nextRandom() override;
 
-    // Told after the end of a game has been written.
-    void setGameEndedHook(std::function<void(const GameOutcome&)> hook)
-    {
-        gameEnded_ = std::move(hook);
-    }
-
 private:
     std::ostream& out_;
     std::deque<float> randoms_;
     std::deque<Answer> answers_;
     Xoshiro128 generator_{1};
-    std::function<void(const GameOutcome&)> gameEnded_;
 };
 
 } // namespace nablo::console

@@ -14,9 +14,11 @@
 #include "json.h"
 #include "lines.h"
 #include "session/jsontext.h"
+#include "session/run.h"
 #include "table/board.h"
 #include "table/errors.h"
 #include "table/form.h"
+#include "table/slotcontrols.h"
 #include "training.h"
 #include "wager/payout.h"
 
@@ -63,10 +65,10 @@ Procedure plainProcedure(std::string_view name)
 
 class Interpreter {
 public:
-    Interpreter(std::ostream& out) : out_(out), platform_(out), form_(platform_), training_(out)
+    Interpreter(std::ostream& out) : out_(out), platform_(out), training_(out)
     {
-        platform_.setGameEndedHook(
-            [this](const GameOutcome& outcome) { training_.gameEnded(form_, outcome); });
+        run_.session().setJudgementListener(
+            [this](const Judgement& judgement) { training_.judged(judgement); });
     }
 
     // Checks a whole line and returns what it does, so that a bad line applies nothing.
@@ -88,7 +90,8 @@ private:
 
     std::ostream& out_;
     ConsolePlatform platform_;
-    Form1 form_;
+    Run run_{platform_};
+    Form1& form_ = run_.form();
     Training training_;
 };
 
@@ -125,8 +128,13 @@ std::function<void()> Interpreter::parse(const std::string& line)
         if (!clickHandler(name))
             throw BadLine{"\"" + name + "\" is not a control that takes clicks"};
         return [this, name] {
-            training_.beforeClick(form_, name);
-            click(form_, name);
+            // The run's guard keeps how the click ended; the script stops as it would have.
+            run_.click(name);
+            if (const std::optional<int> status = run_.guard().exitStatus()) {
+                if (*status == 0)
+                    throw ProgramEnd{};
+                throw RunTimeError(run_.guard().error());
+            }
         };
     }
     if (command == "set")
@@ -150,12 +158,15 @@ std::function<void()> Interpreter::parseTraining(const std::vector<std::string>&
     }
     if (words[0] == "stats") {
         expectCount(words, 1, "stats");
-        return [this] { training_.stats(); };
+        return [this] { training_.stats(run_.session().statistics()); };
     }
     if (words.size() != 2 || (words[1] != "on" && words[1] != "off"))
         throw BadLine{"usage: trainer on|off"};
     const bool on = words[1] == "on";
-    return [this, on] { training_.setTrainerOn(on); };
+    return [this, on] {
+        if (run_.session().isTrainerOn() != on)
+            run_.session().toggleTrainer();
+    };
 }
 
 std::function<void()> Interpreter::parseSet(const std::vector<std::string>& words,
@@ -227,7 +238,7 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
         const auto slot = integer<std::int16_t>(words[2], "the slot");
         const std::string buttonName =
             words.size() == 4 ? words[3]
-                              : "CARD" + std::to_string(slot >= 1 && slot <= 5 ? slot : 1);
+                              : std::string(slotControl(slot >= 1 && slot <= 5 ? slot : 1));
         Control& button = control(buttonName);
         return [this, slot, &button] { Card_Click(form_, slot, button); };
     }

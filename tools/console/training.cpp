@@ -1,11 +1,9 @@
 #include "training.h"
 
-#include "game/betting.h"
-#include "game/state.h"
 #include "json.h"
-#include "table/form.h"
 
-#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <string>
 
@@ -13,28 +11,23 @@ namespace nablo::console {
 
 namespace {
 
-// The slot a click on this control would place, 0 when it places nothing.
-int placedSlot(const Form1& form, std::string_view control)
+// A figure as the console prints it: a whole number without a decimal point, null for NaN.
+Event figure(double value)
 {
-    if (control.size() != 5 || control.substr(0, 4) != "CARD" || control[4] < '1'
-        || control[4] > '5')
-        return 0;
-    const int slot = control[4] - '0';
-    const std::vector<int> playable = playableSlots(form);
-    if (!isInPlay(form) || !form.CARD(slot).enabled()
-        || std::find(playable.begin(), playable.end(), slot) == playable.end())
-        return 0;
-    return slot;
+    if (!std::isfinite(value))
+        return nullptr;
+    if (value == std::trunc(value) && std::abs(value) < 1e15)
+        return static_cast<std::int64_t>(value);
+    return value;
 }
 
 template <typename Counts>
-std::string rows(const Counts& counts, std::size_t first, std::size_t last)
+Event rows(const Counts& counts, std::size_t first, std::size_t last)
 {
-    std::string text = "{";
+    Event object = Event::object();
     for (std::size_t row = first; row <= last; ++row)
-        text += (row > first ? ",\"" : "\"") + std::to_string(row)
-                + "\":" + std::to_string(counts[row]);
-    return text + "}";
+        object[std::to_string(row)] = counts[row];
+    return object;
 }
 
 } // namespace
@@ -42,44 +35,38 @@ std::string rows(const Counts& counts, std::size_t first, std::size_t last)
 void Training::advise(const Form1& form) const
 {
     const Assessment assessment = trainer_.assess(form);
-    out_ << "{\"advice\":{\"best\":" << assessment.best << ",\"slots\":[";
-    bool first = true;
+    Event slots = Event::array();
     for (const SlotEstimate& estimate : assessment.estimates) {
-        out_ << (first ? "" : ",") << "{\"slot\":" << estimate.slot
-             << ",\"expected\":" << number(estimate.expected) << ",\"low\":" << number(estimate.low)
-             << ",\"high\":" << number(estimate.high) << "}";
-        first = false;
+        slots.push_back({{"slot", estimate.slot},
+                         {"expected", figure(estimate.expected)},
+                         {"low", figure(estimate.low)},
+                         {"high", figure(estimate.high)}});
     }
-    out_ << "]}}\n";
+    out_ << line({{"advice", {{"best", assessment.best}, {"slots", slots}}}});
 }
 
-void Training::beforeClick(const Form1& form, std::string_view control)
+void Training::judged(const Judgement& judgement) const
 {
-    if (!trainerOn_)
-        return;
-    const int slot = placedSlot(form, control);
-    if (slot == 0)
-        return;
-    const Judgement judgement = trainer_.judge(form, slot);
-    statistics_.addJudgement(judgement);
-    out_ << "{\"judgement\":{\"slot\":" << judgement.slot << ",\"best\":" << judgement.best
-         << ",\"cost\":" << number(judgement.cost)
-         << ",\"flagged\":" << (judgement.flagged ? "true" : "false") << "}}\n";
+    out_ << line({{"judgement",
+                   {{"slot", judgement.slot},
+                    {"best", judgement.best},
+                    {"cost", figure(judgement.cost)},
+                    {"flagged", judgement.flagged}}}});
 }
 
-void Training::gameEnded(const Form1& form, const GameOutcome& outcome)
+void Training::stats(const RunStatistics& s) const
 {
-    statistics_.addGame(outcome, stakeOf(form), creditsOf(form));
-}
-
-void Training::stats() const
-{
-    const RunStatistics& s = statistics_;
-    out_ << "{\"stats\":{\"games\":" << s.games() << ",\"staked\":" << number(s.staked())
-         << ",\"paid\":" << number(s.paid()) << ",\"return\":" << number(s.playerReturn())
-         << ",\"best\":" << number(s.bestPay()) << ",\"tiers\":" << rows(s.tierGames(), 1, 7)
-         << ",\"hits\":" << rows(s.hits(), 1, 5) << ",\"judged\":" << s.judged()
-         << ",\"matched\":" << s.matched() << ",\"given_up\":" << number(s.givenUp()) << "}}\n";
+    out_ << line({{"stats",
+                   {{"games", s.games()},
+                    {"staked", figure(s.staked())},
+                    {"paid", figure(s.paid())},
+                    {"return", figure(s.playerReturn())},
+                    {"best", figure(s.bestPay())},
+                    {"tiers", rows(s.tierGames(), 1, 7)},
+                    {"hits", rows(s.hits(), 1, 5)},
+                    {"judged", s.judged()},
+                    {"matched", s.matched()},
+                    {"given_up", figure(s.givenUp())}}}});
 }
 
 } // namespace nablo::console

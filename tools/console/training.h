@@ -4,7 +4,6 @@
 #include "advice/trainer.h"
 
 #include <iosfwd>
-#include <string_view>
 
 namespace nablo {
 class Form1;
@@ -12,25 +11,21 @@ class Form1;
 
 namespace nablo::console {
 
-// The console's advice, trainer and statistics of the run, written as JSON lines.
+// The console's advice, trainer judgements and statistics of the run, written as JSON lines.
+// The judgements and the statistics are the run's play session's.
 class Training {
 public:
     explicit Training(std::ostream& out) : out_(out) {}
 
-    void setTrainerOn(bool on) { trainerOn_ = on; }
-
     // {"advice":{"best":K,"slots":[...]}} for the playable slots of the table.
     void advise(const Form1& form) const;
-    // Before a click: when the trainer is on and the click places a card, its judgement.
-    void beforeClick(const Form1& form, std::string_view control);
-    void gameEnded(const Form1& form, const GameOutcome& outcome);
-    void stats() const;
+    // A placement the session's trainer judged before it ran.
+    void judged(const Judgement& judgement) const;
+    void stats(const RunStatistics& statistics) const;
 
 private:
     std::ostream& out_;
     Trainer trainer_;
-    RunStatistics statistics_;
-    bool trainerOn_ = false;
 };
 
 } // namespace nablo::console

@@ -5,15 +5,22 @@
 // the first playable slot when the game's play starts, and placements, tier rows reached and
 // bonus hands are announced without interrupting the reader.
 const access = {
-  // The rows of both pay tables, whose words change when a row is reached or a hand shows.
-  voicedRows: new Set(["Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label9",
-                       "Label12", "Label13", "Label14", "Label15", "Label16"]),
+  // By control name, what a placement's change of it is told as: "pile", "count" or "rows"
+  // (both pay tables' rows, whose words change when a row is reached or a hand shows).
+  voiced: {},
+  slots: [],
   heard: { pile: [], count: [], rows: [] },
   listening: false,
 
   start() {
     // Before every other handler, wherever the focus is, even outside the open dialog.
     document.addEventListener("keydown", (event) => this.onKey(event), { capture: true });
+  },
+
+  // The core's word on which controls are the card slots and which are told.
+  setUp(setup) {
+    this.voiced = setup.voiced;
+    this.slots = setup.slots;
   },
 
   openDialog() { return document.querySelector("dialog[open]"); },
@@ -56,7 +63,7 @@ const access = {
     const active = document.activeElement;
     if (active && active !== document.body && !active.disabled)
       return;
-    document.getElementById("CARD" + playable[0])?.focus();
+    document.getElementById(this.slots[playable[0] - 1])?.focus();
   },
 
   // Whether the click under way is a placement, whose changes are told.
@@ -71,8 +78,7 @@ const access = {
       return;
     for (const change of changes) {
       const name = design.controls[change.index].name;
-      const part = name === "Image1" ? "pile" : name === "TEN" ? "count"
-                   : this.voicedRows.has(name) ? "rows" : "";
+      const part = this.voiced[name] || "";
       if (part)
         this.heard[part].push([change.accessibleName, change.accessibleValue]
           .filter(Boolean).join(": "));

@@ -4,12 +4,8 @@
 // clicks on the slots, runs the timers the session asks for, and draws what the session says:
 // the title and status, the advice, the trainer's note, the help and the statistics.
 
-const aidTimes = { demo: 500, soundNote: 3000, trainerNote: 4000, workSlice: 8 };
-// The keys the session knows, as KeyboardEvent.key gives them (letters in lower case).
-const gameKeys = new Set(["1", "2", "3", "4", "5", "b", "x", "s", "Enter", " ", "h", "d", "m",
-                          "t", "F1", "F2"]);
-// The keys that still work once the run has ended: the help and the sound.
-const keysAfterEnd = new Set(["F1", "m"]);
+// Milliseconds of the page's idle time given to the estimates at a time.
+const workSlice = 8;
 
 class Aids {
   constructor(page) {
@@ -17,8 +13,15 @@ class Aids {
     this.module = page.module;
     this.shown = { demo: false, muted: false, noteSerial: 0 };
     this.timers = { demo: 0, sound: 0, note: 0, work: 0 };
-    this.demoClicking = false;
     this.words = {};
+    // The keys the session knows (KeyboardEvent.key, letters in lower case), those that still
+    // work once the run has ended, its intervals and the controls of the card slots.
+    const setup = page.query("nablo_page");
+    this.keys = new Set(setup.keys);
+    this.keysAfterEnd = new Set(setup.keysAfterEnd);
+    this.times = setup.times;
+    this.slots = setup.slots;
+    access.setUp(setup);
   }
 
   // A call of the core with arguments; its answer is JSON.
@@ -34,44 +37,41 @@ class Aids {
   onKey(event) {
     const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
     if (event.ctrlKey || event.altKey || event.metaKey || boxes.open || this.dialogOpen()
-        || !gameKeys.has(key)
-        || (this.page.state !== RunState.running && !keysAfterEnd.has(key)))
+        || !this.keys.has(key)
+        || (this.page.state !== RunState.running && !this.keysAfterEnd.has(key)))
       return;
     // A key held down acts once, as a button held down clicks once.
     if (event.repeat) {
       event.preventDefault();
       return;
     }
-    const focused = /^CARD([1-5])$/.exec(document.activeElement?.id || "");
+    const focused = this.slots.indexOf(document.activeElement?.id) + 1;
     // Space on another button is the browser's: it presses that button itself.
     if (key === " " && !focused)
       return;
     event.preventDefault();
-    this.page.queue(() => this.take(key, focused ? +focused[1] : 0));
+    this.page.queue(() => this.take(key, focused));
   }
 
-  take(key, focusedSlot) {
-    const press = this.call("nablo_key", ["string", "number"], [key, focusedSlot]);
-    return press ? this.carryOut(press) : undefined;
-  }
-
-  carryOut(press) {
-    switch (press.command) {
-    case "click": case "refused": return this.page.press(press.control);
-    case "help": this.showHelp(); break;
-    case "statistics": this.showStatistics(); break;
-    default: this.refresh(); break;
-    }
-    return undefined;
-  }
-
-  // A click on a control, before it runs: a slot whose card cannot be placed is framed in red
-  // and a screen reader says so. The rules, sounds and captions take no notice.
-  beforeClick(name) {
-    const slot = /^CARD([1-5])$/.exec(name);
-    if (!slot || this.call("nablo_slot_press", ["number"], [+slot[1]])?.command !== "refused")
+  // The core decides what the key does and does it, a click included.
+  async take(key, focusedSlot) {
+    const press = JSON.parse(await this.module.ccall("nablo_key", "string", ["string", "number"],
+                                                     [key, focusedSlot], { async: true }));
+    if (!press)
       return;
-    this.page.view.refuse(+slot[1]);
+    this.page.afterCall(press.state);
+    if (press.command === "help")
+      this.showHelp();
+    else if (press.command === "statistics")
+      this.showStatistics();
+    else
+      this.refresh();
+  }
+
+  // A click of the player's on a slot whose card cannot be placed: the slot is framed in red
+  // and a screen reader says so. The rules, sounds and captions take no notice.
+  refuse(slot) {
+    this.page.view.refuse(slot);
     const announcement = document.getElementById("announcement");
     announcement.textContent = "";
     setTimeout(() => { announcement.textContent = this.words.notSelectable; }, 50);
@@ -90,7 +90,7 @@ class Aids {
     this.page.view.showNote(aids.note, aids.noteName);
     if (aids.noteSerial !== this.shown.noteSerial) {
       this.shown.noteSerial = aids.noteSerial;
-      this.restart("note", aidTimes.trainerNote, "_nablo_note_expired");
+      this.restart("note", this.times.trainerNote, "_nablo_note_expired");
     }
     if (aids.muted !== this.shown.muted) {
       this.shown.muted = aids.muted;
@@ -99,13 +99,13 @@ class Aids {
       if (aids.muted)
         clearTimeout(this.timers.sound);
       else
-        this.restart("sound", aidTimes.soundNote, "_nablo_sound_note_expired");
+        this.restart("sound", this.times.soundNote, "_nablo_sound_note_expired");
     }
     if (aids.demo !== this.shown.demo) {
       this.shown.demo = aids.demo;
       clearTimeout(this.timers.demo);
       if (aids.demo)
-        this.timers.demo = setTimeout(() => this.demoStep(), aidTimes.demo);
+        this.timers.demo = setTimeout(() => this.demoStep(), this.times.demo);
     }
     if (document.getElementById("stats").open)
       this.fillStatistics();
@@ -122,7 +122,7 @@ class Aids {
       this.timers.work = 0;
       if (this.page.busy || boxes.open || this.page.state !== RunState.running)
         return;
-      const done = this.module._nablo_work(aidTimes.workSlice * 1000);
+      const done = this.module._nablo_work(workSlice * 1000);
       if (done & 2)
         this.refresh();
       if (done & 1)
@@ -144,20 +144,19 @@ class Aids {
     }
   }
 
+  // The demo's placement runs in the core; the next is timed only once it has returned, box
+  // and all.
   async demoStep() {
-    const slot = this.module._nablo_demo_step();
-    if (!slot) {
+    if (this.page.busy) {
+      this.module._nablo_stop_demo();
       this.refresh();
       return;
     }
-    // The next placement is timed only once this click has returned, box and all.
-    this.demoClicking = true;
-    await this.page.press("CARD" + slot);
-    this.demoClicking = false;
-    if (this.page.query("nablo_aids")?.demo && this.page.inPlay())
-      this.timers.demo = setTimeout(() => this.demoStep(), aidTimes.demo);
-    else
-      this.module._nablo_stop_demo();
+    const step = JSON.parse(await this.module.ccall("nablo_demo_step", "string", [], [],
+                                                    { async: true }));
+    this.page.afterCall(step.state);
+    if (step.again)
+      this.timers.demo = setTimeout(() => this.demoStep(), this.times.demo);
     this.refresh();
   }
 

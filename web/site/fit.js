@@ -42,8 +42,9 @@ const fit = {
     const table = document.getElementById("window").getBoundingClientRect();
     if (!document.body.classList.contains("upright"))
       return table;
-    const design = page.design.controls.find((c) => c.name === "CARD1");
-    const slot = document.getElementById("CARD1").getBoundingClientRect();
+    const first = access.slots[0];
+    const design = page.design.controls.find((c) => c.name === first);
+    const slot = document.getElementById(first).getBoundingClientRect();
     return { left: table.left, width: table.width, top: slot.top - design.top * this.boxScale };
   },
 

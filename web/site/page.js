@@ -191,25 +191,25 @@ class Page {
   async clickNow(name) {
     if (this.busy || this.state !== RunState.running)
       return;
-    const byDemo = this.aids.demoClicking;
-    if (!byDemo)
-      this.aids.beforeClick(name);
-    this.busy = true;
-    access.listen(name.startsWith("CARD"));
-    // The session takes the advice away, and judges a placement of the player's first.
-    const state = await this.module.ccall("nablo_click", "number", ["string", "number"],
-                                          [name, byDemo ? 1 : 0], { async: true });
-    this.finish(state);
-    access.announce();
+    this.afterCall(await this.module.ccall("nablo_click", "number", ["string"], [name],
+                                           { async: true }));
   }
 
-  // A key, taken in its turn, or the demo presses a button as a click would, unless the
-  // button is disabled.
-  press(name) {
-    const button = document.getElementById(name);
-    if (button && !button.disabled)
-      return this.clickNow(name);
-    return Promise.resolve();
+  // The core runs a click now: a key's, a tap's or the demo's. The session takes the advice
+  // away, and judges a placement of the player's first.
+  clicking(slot, refused) {
+    this.busy = true;
+    access.listen(slot > 0);
+    if (refused)
+      this.aids.refuse(slot);
+  }
+
+  // After a call that may have run a click: draws what it changed and says it.
+  afterCall(state) {
+    if (!this.busy)
+      return;
+    this.finish(state);
+    access.announce();
   }
 
   inPlay() {
@@ -258,6 +258,7 @@ async function main() {
       playSound: (path) => { sound.play(path); },
       pictureProblem: (path) => pictures.problem(path),
       gameEnded: () => page.aids.refresh(),
+      clicking: (slot, refused) => page.clicking(slot, refused),
       showMessage: (title, text, yesNo, icon, translation) => {
         // The table behind the box shows what the game holds when it asks.
         page.sync();
