@@ -1,7 +1,7 @@
 #include "app/messagebox.h"
 
 #include "session/boxes.h"
-#include "session/guard.h"
+#include "session/boxplacement.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "app/statswindow.h"
 
-#include "advice/statistics.h"
-#include "session/statistics.h"
+#include "advice/runstatistics.h"
+#include "session/statisticswords.h"
 #include "table/form.h"
 
 #include <QBarCategoryAxis>

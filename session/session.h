@@ -1,7 +1,7 @@
 #pragma once
 
 #include "advice/advisor.h"
-#include "advice/statistics.h"
+#include "advice/runstatistics.h"
 #include "advice/trainer.h"
 #include "session/estimates.h"
 #include "session/keys.h"

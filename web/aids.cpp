@@ -2,9 +2,10 @@
 // help, statistics and where a box opens. The play session decides; the page draws.
 
 #include "advice/headless.h"
-#include "advice/statistics.h"
+#include "advice/runstatistics.h"
 #include "session/accessible.h"
-#include "session/statistics.h"
+#include "session/boxplacement.h"
+#include "session/statisticswords.h"
 #include "session/words.h"
 #include "table/form.h"
 #include "table/slotcontrols.h"

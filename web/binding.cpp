@@ -6,8 +6,8 @@
 #include "game/state.h"
 #include "table/design.h"
 #include "table/errors.h"
-#include "web/design.h"
-#include "web/json.h"
+#include "web/csscolour.h"
+#include "web/pagedesign.h"
 #include "web/webplatform.h"
 
 #include <emscripten/emscripten.h>

@@ -2,7 +2,7 @@
 
 #include "session/boxes.h"
 #include "table/errors.h"
-#include "web/design.h"
+#include "web/pagedesign.h"
 
 #include <emscripten/emscripten.h>
 

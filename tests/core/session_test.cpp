@@ -2,7 +2,7 @@
 // expected values worked out by hand.
 
 #include "advice/headless.h"
-#include "advice/statistics.h"
+#include "advice/runstatistics.h"
 #include "advice/trainer.h"
 #include "game/messages.h"
 #include "game/state.h"
@@ -10,7 +10,7 @@
 #include "session/keys.h"
 #include "session/run.h"
 #include "session/session.h"
-#include "session/statistics.h"
+#include "session/statisticswords.h"
 #include "session/words.h"
 #include "table.h"
 

@@ -1,6 +1,6 @@
 #include "consoleplatform.h"
 
-#include "json.h"
+#include "eventlines.h"
 #include "table/control.h"
 
 #include <ostream>

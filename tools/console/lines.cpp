@@ -1,6 +1,6 @@
 #include "lines.h"
 
-#include "json.h"
+#include "eventlines.h"
 #include "table/form.h"
 
 #include <istream>

@@ -1,4 +1,4 @@
-#include "json.h"
+#include "eventlines.h"
 #include "script.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "training.h"
 
-#include "json.h"
+#include "eventlines.h"
 
 #include <cmath>
 #include <cstdint>

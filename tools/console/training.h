@@ -1,6 +1,6 @@
 #pragma once
 
-#include "advice/statistics.h"
+#include "advice/runstatistics.h"
 #include "advice/trainer.h"
 
 #include <iosfwd>

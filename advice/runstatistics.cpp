@@ -1,4 +1,4 @@
-#include "advice/statistics.h"
+#include "advice/runstatistics.h"
 
 #include "advice/trainer.h"
 #include "wager/tiers.h"

@@ -1,8 +1,8 @@
-#include "web/design.h"
+#include "web/pagedesign.h"
 
 #include "deck/cards.h"
 #include "table/design.h"
-#include "web/json.h"
+#include "web/csscolour.h"
 
 #include <nlohmann/json.hpp>
 

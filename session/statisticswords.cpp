@@ -1,6 +1,6 @@
-#include "session/statistics.h"
+#include "session/statisticswords.h"
 
-#include "advice/statistics.h"
+#include "advice/runstatistics.h"
 #include "session/words.h"
 #include "table/form.h"
 

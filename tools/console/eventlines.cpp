@@ -1,4 +1,4 @@
-#include "json.h"
+#include "eventlines.h"
 
 #include <charconv>
 #include <cmath>

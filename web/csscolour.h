@@ -1,6 +1,5 @@
 #pragma once
 
-#include "session/jsontext.h"
 #include "table/colour.h"
 
 #include <string>

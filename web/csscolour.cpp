@@ -1,4 +1,4 @@
-#include "web/json.h"
+#include "web/csscolour.h"
 
 #include <cstdio>
 
