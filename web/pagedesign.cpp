@@ -1,6 +1,7 @@
 #include "web/pagedesign.h"
 
 #include "deck/cards.h"
+#include "session/jsontext.h"
 #include "table/design.h"
 #include "web/csscolour.h"
 
