@@ -77,11 +77,18 @@ PlayAids::PlayAids(TableView& view, Run& run)
         if (session_.work(std::chrono::microseconds(0), view_.isIdle()))
             estimateTimer_.start();
     });
-    session_.runEstimatesOn(worker_);
+    session_.runEstimatesOn(&worker_);
     estimateTimer_.start();
 
     // The estimate runs once the event is over and the table waits again.
     connect(&view_, &TableView::eventStarting, this, [this] { estimateTimer_.start(); });
+}
+
+PlayAids::~PlayAids()
+{
+    // The run and its session outlive the window's aids: they call on neither once these go.
+    session_.runEstimatesOn(nullptr);
+    session_.setChangeListener({});
 }
 
 bool PlayAids::pressKey(const QKeyEvent& event)

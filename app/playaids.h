@@ -32,6 +32,7 @@ class PlayAids : public QObject {
     Q_OBJECT
 public:
     PlayAids(TableView& view, Run& run);
+    ~PlayAids() override;
 
     // Acts on a key typed in the window; false for a key that has no use here.
     bool pressKey(const QKeyEvent& event);
@@ -100,8 +101,8 @@ private:
     // judgements it has finished.
     QTimer estimateTimer_;
     std::function<void()> statisticsRequest_;
-    // Plays the estimates off the window's thread; it goes first when the aids go, and the
-    // session with the run after it hands it nothing more.
+    // Plays the estimates off the window's thread; the session, which outlives the aids, is
+    // taken off it before it goes.
     EstimateWorker worker_;
 };
 

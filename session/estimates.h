@@ -25,9 +25,10 @@ public:
     TableEstimates(const TableEstimates&) = delete;
     TableEstimates& operator=(const TableEstimates&) = delete;
 
-    // From now on every estimate is played on `worker`, which must outlive this; work() then
-    // only hands over new tables and collects the judgements the worker has finished.
-    void runOn(EstimateWorker& worker) { worker_ = &worker; }
+    // From now on every estimate is played on `worker`, until it is taken back with nullptr
+    // before the worker goes; work() then only hands over new tables and collects the judgements
+    // the worker has finished.
+    void runOn(EstimateWorker* worker) { worker_ = worker; }
 
     // The estimate of the table as it stands, played to its end now if the idle time has not
     // finished it yet.

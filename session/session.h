@@ -89,9 +89,9 @@ public:
     // work remains: the face gives it its next idle time. A face that never calls it has the
     // estimate made when it is asked for.
     bool work(std::chrono::microseconds budget, bool idle);
-    // Plays the estimates on `worker` instead, which must outlive the session: work() then
-    // hands it each table and collects what it has finished.
-    void runEstimatesOn(EstimateWorker& worker) { estimates_.runOn(worker); }
+    // Plays the estimates on `worker` instead: work() then hands it each table and collects what
+    // it has finished. nullptr, before the worker goes, takes them back to the face's thread.
+    void runEstimatesOn(EstimateWorker* worker) { estimates_.runOn(worker); }
     // The trainer's note, empty when none shows; a new note gets a new serial number, so the
     // face knows to start its timer.
     const std::string& trainerNote() const { return trainerNote_; }

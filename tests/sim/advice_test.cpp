@@ -184,7 +184,7 @@ TEST(PlaySession, JudgesInTheIdleTimeWhatItWouldHaveJudgedAtOnce)
     PlaySession later(form); // its face gives it idle time: the click does not wait
     PlaySession onWorker(form);
     EstimateWorker worker;
-    onWorker.runEstimatesOn(worker);
+    onWorker.runEstimatesOn(&worker);
     atOnce.toggleTrainer();
     later.toggleTrainer();
     onWorker.toggleTrainer();

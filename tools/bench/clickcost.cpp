@@ -11,6 +11,7 @@
 #include "game/reset.h"
 #include "table/board.h"
 #include "table/form.h"
+#include "table/slotcontrols.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -94,7 +95,7 @@ void layOut(Form1& form, std::int16_t top, std::array<std::int16_t, 5> hand, std
 // Times clicks on a slot of tables laid out by setUp, each from the mouse click to the end of
 // the repaint it causes.
 Figures timeClicks(MeasuringPlatform& measuring, Form1& form, TableView& view, int runs,
-                   const std::function<void(Form1&)>& setUp, const char* slot)
+                   const std::function<void(Form1&)>& setUp, int slot)
 {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -105,7 +106,7 @@ Figures timeClicks(MeasuringPlatform& measuring, Form1& form, TableView& view, i
 
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(view.widget(slot), Qt::LeftButton);
+        QTest::mouseClick(view.widget(slotControl(slot)), Qt::LeftButton);
         QApplication::processEvents();
         const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         if (!measuring.boxOpened)
@@ -143,7 +144,7 @@ int main(int argc, char* argv[])
               [](Form1& f) {
                   layOut(f, 5, {1, 2, 3, 14, 27}, 46, {51});
               },
-              "CARD1"));
+              1));
 
     // Fifty-one cards placed in the first pass, one card left in the slots: placing it begins the
     // second pass, resets the card board and deals five new cards.
@@ -152,7 +153,7 @@ int main(int argc, char* argv[])
                                                      [](Form1& f) {
                                                          layOut(f, 5, {0, 0, 9, 0, 0}, 51, {});
                                                      },
-                                                     "CARD3"));
+                                                     3));
 
     // An ordinary placement early in a game, for comparison.
     const auto earlyTable = [](Form1& f) {
@@ -161,7 +162,7 @@ int main(int argc, char* argv[])
                 22, 23, 24, 25, 26, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,
                 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51, 52});
     };
-    print("placement early in a game", timeClicks(platform, form, view, runs, earlyTable, "CARD1"));
+    print("placement early in a game", timeClicks(platform, form, view, runs, earlyTable, 1));
 
     // The advice of key H, on fresh deals (every slot playable, the whole game still ahead) and on
     // every later table of those games with a choice of slots (with one, it answers at once).
@@ -187,7 +188,7 @@ int main(int argc, char* argv[])
                     .push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
                 times = &later;
             }
-            view.pressControl("CARD" + std::to_string(heuristicChoice(form)));
+            view.pressControl(slotControl(heuristicChoice(form)));
         }
     }
     std::printf("advice (%d continuations a playable slot):\n", adviceRollouts);
@@ -199,7 +200,7 @@ int main(int argc, char* argv[])
     // idle time after the click.
     view.aids().toggleTrainer();
     print("placement early in a game, trainer on",
-          timeClicks(platform, form, view, runs, earlyTable, "CARD1"));
+          timeClicks(platform, form, view, runs, earlyTable, 1));
     view.aids().toggleTrainer();
     return 0;
 }

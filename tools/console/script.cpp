@@ -13,7 +13,6 @@
 #include "game/reset.h"
 #include "game/start.h"
 #include "lines.h"
-#include "session/jsontext.h"
 #include "session/run.h"
 #include "table/board.h"
 #include "table/errors.h"
@@ -86,7 +85,7 @@ private:
             throw BadLine{"no control named \"" + name + "\""};
         return *c;
     }
-    void result(const std::string& json) { out_ << "{\"result\":" << json << "}\n"; }
+    void result(Event value) { out_ << line({{"result", std::move(value)}}); }
 
     std::ostream& out_;
     ConsolePlatform platform_;
@@ -208,17 +207,17 @@ std::function<void()> Interpreter::parseCall(const std::vector<std::string>& wor
     }
     if (name == "S_CHECK") {
         expectCount(words, 2, "call S_CHECK");
-        return [this] { result(std::to_string(S_CHECK(form_))); };
+        return [this] { result(S_CHECK(form_)); };
     }
     if (name == "CA") {
         expectCount(words, 3, "call CA CODE");
         const auto code = integer<std::int16_t>(words[2], "the card code");
-        return [this, code] { result(printable(nablo::quoted(CA(code)))); };
+        return [this, code] { result(CA(code)); };
     }
     if (name == "D_CHECK") {
         expectCount(words, 3, "call D_CHECK CODE");
         const auto code = integer<std::int16_t>(words[2], "the card code");
-        return [this, code] { result(std::to_string(D_CHECK(form_, code))); };
+        return [this, code] { result(D_CHECK(form_, code)); };
     }
     if (name == "Color_Change") {
         if (words.size() != 3 && words.size() != 4)
