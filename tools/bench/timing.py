@@ -65,7 +65,8 @@ def time_advice(browser, placements, idle):
         slots, took = browser.run(ADVICE)
         times.setdefault(slots, []).append(took)
         advised = browser.run("return page.aids.call('nablo_aids', [], []).advised")
-        browser.click(f"CARD{advised or browser.table()['playable'][0]}")
+        slot = advised or browser.table()["playable"][0]
+        browser.click(browser.run("return page.aids.slots[arguments[0] - 1]", slot))
     browser.run("delete page.aids.scheduleWork")
     return times
 
